@@ -1,0 +1,82 @@
+// The English words built into the program: every interface text the editor shows by number.
+// Numbers the editor never shows stay out of the table and read as the empty text.
+#include "app/builtin_words.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace korvane {
+namespace {
+
+struct BuiltinWordEntry {
+    int number;
+    const char *text; // UTF-8
+};
+
+// Sorted by number: looked up by binary search.
+constexpr BuiltinWordEntry kBuiltinWords[] = {
+    {6, "OK"},
+    {7, "Cancel"},
+    {14, "Date"},
+    {16, "Tools"},
+    {17, "File"},
+    {21, "Save as..."},
+    {24, "File already exist !"},
+    {25, "Copy"},
+    {28, "Paste"},
+    {30, "Delete"},
+    {424, "Zoom"},
+    {430, "Open"},
+    {525, "Error !"},
+    {529, "Language"},
+    {530, "About..."},
+    {534, "?"},
+    {547, "Size"},
+    {563, "Select"},
+    {659, "Do you wish to save changes ?"},
+    {726, "Button"},
+    {1714, "Pan"},
+    {1715, "Tilt"},
+    {1886, "Lock"},
+    {2025, "Properties"},
+    {2531, "Preview"},
+    {2643, "Zoom In"},
+    {2644, "Zoom Out"},
+    {2906, "Positioning"},
+    {2907, "Alignement on left sides"},
+    {2908, "Alignement on right sides"},
+    {2909, "Alignement on the tops"},
+    {2910, "Alignement on the bottoms"},
+    {2915, "Standardization of widths"},
+    {2916, "Standardization of heights"},
+    {2917, "Standardization of sizes"},
+    {2925, "Drawing type"},
+    {3191, "Design"},
+    {3192, "Round slider"},
+    {3193, "Wrong file header!"},
+    {3194, "Wrong file version!"},
+    {3714, "Group of buttons"},
+    {3715, "+/- button"},
+};
+
+} // namespace
+
+const char *BuiltinWord(int number)
+{
+    const auto it = std::lower_bound(std::begin(kBuiltinWords), std::end(kBuiltinWords), number,
+                                     [](const BuiltinWordEntry &e, int n) { return e.number < n; });
+    return (it != std::end(kBuiltinWords) && it->number == number) ? it->text : "";
+}
+
+int BuiltinWordCount()
+{
+    return static_cast<int>(std::size(kBuiltinWords));
+}
+
+bool BuiltinWordsSorted()
+{
+    return std::is_sorted(std::begin(kBuiltinWords), std::end(kBuiltinWords),
+                          [](const BuiltinWordEntry &a, const BuiltinWordEntry &b) { return a.number < b.number; });
+}
+
+} // namespace korvane

@@ -1,0 +1,49 @@
+// Numbers of the words the editor shows; the texts live in builtin_words.cpp.
+#pragma once
+
+namespace korvane::word {
+
+inline constexpr int kOk = 6;
+inline constexpr int kCancel = 7;
+inline constexpr int kDate = 14;
+inline constexpr int kTools = 16;
+inline constexpr int kFile = 17;
+inline constexpr int kSaveAs = 21;
+inline constexpr int kFileAlreadyExists = 24;
+inline constexpr int kCopy = 25;
+inline constexpr int kPaste = 28;
+inline constexpr int kDelete = 30;
+inline constexpr int kZoom = 424;
+inline constexpr int kOpen = 430;
+inline constexpr int kErrorCaption = 525;
+inline constexpr int kLanguage = 529;
+inline constexpr int kAbout = 530;
+inline constexpr int kHelpMenu = 534;
+inline constexpr int kSize = 547;
+inline constexpr int kSelect = 563;
+inline constexpr int kSaveChangesPrompt = 659;
+inline constexpr int kButton = 726;
+inline constexpr int kPan = 1714;
+inline constexpr int kTilt = 1715;
+inline constexpr int kLock = 1886;
+inline constexpr int kProperties = 2025;
+inline constexpr int kPreview = 2531;
+inline constexpr int kZoomIn = 2643;
+inline constexpr int kZoomOut = 2644;
+inline constexpr int kPositioning = 2906;
+inline constexpr int kAlignLeft = 2907;
+inline constexpr int kAlignRight = 2908;
+inline constexpr int kAlignTop = 2909;
+inline constexpr int kAlignBottom = 2910;
+inline constexpr int kSameWidth = 2915;
+inline constexpr int kSameHeight = 2916;
+inline constexpr int kSameSize = 2917;
+inline constexpr int kDrawingType = 2925;
+inline constexpr int kDesign = 3191;
+inline constexpr int kRoundSlider = 3192;
+inline constexpr int kWrongFileHeader = 3193;
+inline constexpr int kWrongFileVersion = 3194;
+inline constexpr int kGroupOfButtons = 3714;
+inline constexpr int kPlusMinusButton = 3715;
+
+} // namespace korvane::word

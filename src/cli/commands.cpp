@@ -1,0 +1,57 @@
+// korvane-cli's commands over files.
+#include "cli/commands.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include "xml/xml_node.h"
+
+namespace korvane::cli {
+
+namespace {
+
+QTextStream &Err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+int CannotRead(const QString &path, const QString &reason)
+{
+    Err() << "korvane-cli: cannot read " << path << ": " << reason << Qt::endl;
+    return kExitRefusedInput;
+}
+
+} // namespace
+
+const QList<Command> &Commands()
+{
+    static const QList<Command> commands = {
+        {"xml-roundtrip", "IN OUT", "parse IN with the XML library and write the tree to OUT", 2, &RunXmlRoundTrip},
+    };
+    return commands;
+}
+
+int RunXmlRoundTrip(const QCommandLineParser &, const QStringList &arguments)
+{
+    const QString &in = arguments.at(0);
+    const QString &out = arguments.at(1);
+    QFile file(in);
+    if (!file.open(QIODevice::ReadOnly))
+        return CannotRead(in, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return CannotRead(in, file.errorString());
+    if (bytes.isEmpty())
+        return CannotRead(in, QStringLiteral("the file is empty"));
+    const std::unique_ptr<CXmlNode> root = ParseXml(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!root)
+        return CannotRead(in, QStringLiteral("not a well-formed document"));
+    if (!SaveXmlFile(QFile::encodeName(out).toStdString(), *root)) {
+        Err() << "korvane-cli: cannot write " << out << Qt::endl;
+        return kExitRefusedInput;
+    }
+    return kExitOk;
+}
+
+} // namespace korvane::cli

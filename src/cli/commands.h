@@ -1,0 +1,25 @@
+// The commands of korvane-cli. Each returns the process exit code.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace korvane::cli {
+
+enum ExitCode { kExitOk = 0, kExitRefusedInput = 1, kExitUsage = 2 };
+
+struct Command
+{
+    const char *name;
+    const char *arguments; // shown in the usage
+    const char *summary;
+    int positionalCount;   // arguments after the command's name
+    int (*run)(const QCommandLineParser &parser, const QStringList &arguments);
+};
+
+// Every command, in the order the usage lists them.
+const QList<Command> &Commands();
+
+int RunXmlRoundTrip(const QCommandLineParser &parser, const QStringList &arguments);
+
+} // namespace korvane::cli
