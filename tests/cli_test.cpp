@@ -1,7 +1,9 @@
 // korvane-cli as a user runs it: exit codes, messages, and files written or left alone.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -77,9 +79,72 @@ TEST(Cli, UsageErrors)
 
     for (const QStringList &arguments : {QStringList{}, QStringList{QStringLiteral("no-such-command")},
                                          QStringList{QStringLiteral("xml-roundtrip"), QStringLiteral("only-in")},
+                                         QStringList{QStringLiteral("check")},
                                          QStringList{QStringLiteral("--no-such-option")}}) {
         const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("Usage:"))) << run.err.toStdString();
     }
+}
+
+TEST(Cli, DesignResaveAndCheck)
+{
+    QTemporaryDir app;
+    const QString library = app.filePath(QStringLiteral("_Common/console/_ccd"));
+    ASSERT_TRUE(QDir().mkpath(library));
+    QTemporaryDir work;
+    QImage image(24, 16, QImage::Format_ARGB32);
+    image.fill(Qt::darkCyan);
+    ASSERT_TRUE(image.save(work.filePath(QStringLiteral("off.png"))));
+    ASSERT_TRUE(image.scaled(32, 32).save(library + QStringLiteral("/Dial.png"))); // found by the fallback
+
+    // Older keys in, current keys out; names are kept, images come from both folders.
+    const QString in = work.filePath(QStringLiteral("in.ccd"));
+    WriteFile(in, "<config_control_design Author=\"orlen\" Version=\"1.0\">"
+                  "<Button ico=\"off.png\"/><RotSlider ico=\"dial.png\" ImageCursor=\"gone.png\"/>"
+                  "</config_control_design>");
+    const QString out = work.filePath(QStringLiteral("out.ccd"));
+    const QStringList appOption{QStringLiteral("--app-folder"), app.path()};
+    CliRun run = RunCli(appOption + QStringList{QStringLiteral("resave"), in, out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray expected = "<config_control_design Author=\"orlen\" Version=\"1.0\">\r\n"
+                                "  <RotSlider Image=\"dial.png\" ImageCursor=\"gone.png\" angle_min=\"225\""
+                                " angle_max=\"315\" rayon=\"10\" mode_angle=\"1\" />\r\n"
+                                "  <Button ImageOff=\"off.png\" ImageOn=\"\" />\r\n"
+                                "</config_control_design>\r\n";
+    EXPECT_EQ(ReadFile(out), expected);
+
+    // Check lists the parts and what is missing.
+    const QString wrongAuthor = work.filePath(QStringLiteral("author.ccd"));
+    WriteFile(wrongAuthor, "<config_control_design Version=\"1.0\"/>");
+    run = RunCli(appOption + QStringList{QStringLiteral("check"), in, wrongAuthor});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(in + QStringLiteral(": RotSlider 32x32\n"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(in + QStringLiteral(": Button 24x16\n"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(in + QStringLiteral(": missing image: gone.png\n"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(wrongAuthor + QStringLiteral(": no parts"))) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(wrongAuthor + QStringLiteral(": warning: Wrong file header!"))) << run.err.toStdString();
+
+    // Refused designs: the reason on stderr, nothing written, and check goes on past them.
+    const QString version = work.filePath(QStringLiteral("version.ccd"));
+    WriteFile(version, "<config_control_design Author=\"orlen\" Version=\"9\"/>");
+    const QString broken = work.filePath(QStringLiteral("broken.ccd"));
+    WriteFile(broken, "<config_control_design");
+    const QString untouched = work.filePath(QStringLiteral("untouched.ccd"));
+    for (const QString &refused : {version, broken, work.filePath(QStringLiteral("missing.ccd"))}) {
+        run = RunCli(appOption + QStringList{QStringLiteral("resave"), refused, untouched});
+        EXPECT_EQ(run.exitCode, 1) << refused.toStdString();
+        EXPECT_TRUE(run.err.contains(refused)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(untouched));
+    }
+    EXPECT_TRUE(RunCli(appOption + QStringList{QStringLiteral("resave"), version, untouched})
+                    .err.contains(QStringLiteral("error: Wrong file version!")));
+    run = RunCli(appOption + QStringList{QStringLiteral("check"), version, in});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains(in + QStringLiteral(": Button"))) << run.out.toStdString();
+
+    // An output that cannot be written is an error, not a silent success.
+    run = RunCli(appOption + QStringList{QStringLiteral("resave"), in, work.filePath(QStringLiteral("no/dir/x.ccd"))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
 }

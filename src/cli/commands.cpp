@@ -27,6 +27,9 @@ int CannotRead(const QString &path, const QString &reason)
 const QList<Command> &Commands()
 {
     static const QList<Command> commands = {
+        {"resave", "IN.ccd OUT.ccd", "read a design as the design editor does and write it to OUT", 2, &RunResave},
+        {"check", "FILE...", "list the parts of each design file and the images it names that are missing",
+         kOneOrMore, &RunCheck},
         {"xml-roundtrip", "IN OUT", "parse IN with the XML library and write the tree to OUT", 2, &RunXmlRoundTrip},
     };
     return commands;

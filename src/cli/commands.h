@@ -8,12 +8,14 @@ namespace korvane::cli {
 
 enum ExitCode { kExitOk = 0, kExitRefusedInput = 1, kExitUsage = 2 };
 
+inline constexpr int kOneOrMore = -1;
+
 struct Command
 {
     const char *name;
     const char *arguments; // shown in the usage
     const char *summary;
-    int positionalCount;   // arguments after the command's name
+    int positionalCount;   // arguments after the command's name; kOneOrMore for a list
     int (*run)(const QCommandLineParser &parser, const QStringList &arguments);
 };
 
@@ -21,5 +23,7 @@ struct Command
 const QList<Command> &Commands();
 
 int RunXmlRoundTrip(const QCommandLineParser &parser, const QStringList &arguments);
+int RunResave(const QCommandLineParser &parser, const QStringList &arguments);
+int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);
 
 } // namespace korvane::cli

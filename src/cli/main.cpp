@@ -73,11 +73,11 @@ int main(int argc, char *argv[])
     for (const Command &command : Commands()) {
         if (name != QLatin1String(command.name))
             continue;
-        if (positional.size() != command.positionalCount) {
-            return UsageError(parser, QStringLiteral("%1 takes %2 argument(s): %3")
-                                          .arg(name)
-                                          .arg(command.positionalCount)
-                                          .arg(QLatin1String(command.arguments)));
+        const bool countFits = command.positionalCount == kOneOrMore ? !positional.isEmpty()
+                                                                     : positional.size() == command.positionalCount;
+        if (!countFits) {
+            return UsageError(parser, QStringLiteral("%1 takes the arguments %2")
+                                          .arg(name, QLatin1String(command.arguments)));
         }
         return command.run(parser, positional);
     }

@@ -1,0 +1,147 @@
+// korvane-cli's commands over control design files.
+#include <QFileInfo>
+#include <QTextStream>
+
+#include "app/file_messages.h"
+#include "app/folders.h"
+#include "cli/commands.h"
+#include "design/data_ccd.h"
+
+namespace korvane::cli {
+
+namespace {
+
+using dataConsole::CDataCCD;
+
+QString AppFolderOf(const QCommandLineParser &parser)
+{
+    return ResolveAppFolder(CurrentAppFolderSources(parser.value(QStringLiteral("app-folder"))));
+}
+
+// Prints the readers' messages as "FILE: warning: ..." and remembers whether one refused
+// the file, so that the caller adds no second reason.
+class CPrintingSink : public CFileMessageSink
+{
+public:
+    void FileMessage(MessageSeverity severity, const QString &file, const QString &,
+                     const QString &text) override
+    {
+        QTextStream(stderr) << file << (severity == MessageSeverity::Warning ? ": warning: " : ": error: ") << text
+                            << Qt::endl;
+        if (severity == MessageSeverity::Error)
+            m_errorReported = true;
+    }
+    bool ErrorReported() const { return m_errorReported; }
+    void Clear() { m_errorReported = false; }
+
+private:
+    bool m_errorReported = false;
+};
+
+// Reads a design as the design editor does: with its image names, the images looked for in
+// the file's own folder first, then in the application's design folder.
+bool LoadEditableDesign(CDataCCD &design, const QString &path, const QString &appFolder, CPrintingSink &sink)
+{
+    sink.Clear();
+    design.AllocateNames();
+    const QFileInfo info(path);
+    const dataConsole::CImageFolders folders{info.absolutePath() + u'/', CAppFolders(appFolder).DesignFolder() + u'/'};
+    if (!info.isFile()) {
+        QTextStream(stderr) << "korvane-cli: cannot read " << path << ": no such file" << Qt::endl;
+        return false;
+    }
+    if (design.LoadFile(path, folders))
+        return true;
+    if (!sink.ErrorReported())
+        QTextStream(stderr) << "korvane-cli: cannot read " << path << ": not a design file" << Qt::endl;
+    return false;
+}
+
+bool IsDesignFile(const QString &path)
+{
+    return path.endsWith(QLatin1String(".ccd"), Qt::CaseInsensitive);
+}
+
+QString SizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+void PrintParts(QTextStream &out, const QString &path, const CDataCCD &design)
+{
+    struct Part
+    {
+        const char *name;
+        bool present;
+        QSize size;
+    };
+    const Part parts[] = {
+        {"RotSlider", design.rotary.IsPresent(), design.rotary.DialSize()},
+        {"LinearSliderVert", design.sliderVert.IsPresent(), design.sliderVert.BackgroundSize(true)},
+        {"LinearSliderHori", design.sliderHorz.IsPresent(), design.sliderHorz.BackgroundSize(false)},
+        {"Button", design.button.IsPresent(), design.button.Size()},
+        {"Wheel", design.wheel.IsPresent(), design.wheel.Size()},
+        {"GroupIncDec", design.groupIncDec.IsPresent(), design.groupIncDec.Size()},
+        {"GroupButtons", design.groupButtons.IsPresent(), design.groupButtons.Size()},
+    };
+    bool any = false;
+    for (const Part &part : parts) {
+        if (!part.present)
+            continue;
+        any = true;
+        out << path << ": " << part.name << ' ' << SizeText(part.size);
+        if (part.size.isEmpty())
+            out << " (not drawn: its main image is missing)";
+        if (&part == &parts[6])
+            out << ", " << design.groupButtons.ButtonCount() << " buttons";
+        out << '\n';
+    }
+    if (!any)
+        out << path << ": no parts\n";
+    for (const QString &image : design.MissingImages())
+        out << path << ": missing image: " << image << '\n';
+    out.flush();
+}
+
+} // namespace
+
+int RunResave(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString &in = arguments.at(0);
+    const QString &out = arguments.at(1);
+    if (!IsDesignFile(in)) {
+        QTextStream(stderr) << "korvane-cli: resave reads design files (.ccd): " << in << Qt::endl;
+        return kExitUsage;
+    }
+    CPrintingSink sink;
+    const CScopedMessageSink installed(&sink);
+    CDataCCD design;
+    if (!LoadEditableDesign(design, in, AppFolderOf(parser), sink))
+        return kExitRefusedInput;
+    QString error;
+    if (!design.WriteFile(out, &error)) {
+        QTextStream(stderr) << "korvane-cli: cannot write " << out << ": " << error << Qt::endl;
+        return kExitRefusedInput;
+    }
+    return kExitOk;
+}
+
+int RunCheck(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString appFolder = AppFolderOf(parser);
+    CPrintingSink sink;
+    const CScopedMessageSink installed(&sink);
+    QTextStream out(stdout);
+    int status = kExitOk;
+    for (const QString &path : arguments) {
+        CDataCCD design;
+        if (!LoadEditableDesign(design, path, appFolder, sink)) {
+            status = kExitRefusedInput;
+            continue;
+        }
+        PrintParts(out, path, design);
+    }
+    return status;
+}
+
+} // namespace korvane::cli

@@ -1,0 +1,378 @@
+// Control design files: what is read from them, the bytes written back, the folders images
+// come from, and the design lists.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "app/file_messages.h"
+#include "design/data_ccd.h"
+#include "design/design_list.h"
+
+using namespace dataConsole;
+using namespace dataConsole::ccdImage;
+
+namespace {
+
+struct RecordedMessage
+{
+    korvane::MessageSeverity severity;
+    QString file;
+    QString caption;
+    QString text;
+};
+
+class CRecordingSink : public korvane::CFileMessageSink
+{
+public:
+    void FileMessage(korvane::MessageSeverity severity, const QString &file, const QString &caption,
+                     const QString &text) override
+    {
+        messages.push_back({severity, file, caption, text});
+    }
+    std::vector<RecordedMessage> messages;
+};
+
+// An application folder with its design folder, and helpers to fill it.
+class DesignTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("_Common/console/_ccd")));
+    }
+
+    QString App() const { return m_dir.path(); }
+    QString Library() const { return m_dir.path() + QStringLiteral("/_Common/console/_ccd/"); }
+
+    static void WriteImage(const QString &path, QSize size, QColor colour = Qt::gray)
+    {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(colour);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
+    }
+
+    static void WriteText(const QString &path, const QByteArray &text)
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    static QByteArray Design(const QByteArray &body)
+    {
+        return "<config_control_design Author=\"orlen\" Version=\"1.0\">" + body + "</config_control_design>";
+    }
+
+    CRecordingSink m_sink;
+    korvane::CScopedMessageSink m_installed{&m_sink};
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
+{
+    WriteImage(Library() + "on.png", {40, 30});
+    WriteImage(Library() + "off.png", {42, 28});
+    WriteImage(Library() + "dial.png", {64, 64});
+    WriteImage(Library() + "vbg.png", {20, 100});
+    WriteImage(Library() + "vcur.png", {20, 10});
+    WriteImage(Library() + "hbg.png", {100, 20});
+    WriteImage(Library() + "wheel.png", {30, 90});
+    WriteImage(Library() + "strip.png", {160, 20});
+    WriteImage(Library() + "incdec.png", {80, 30});
+    WriteImage(Library() + "group.png", {200, 50});
+    WriteImage(Library() + "b1.png", {50, 10});
+
+    const std::string expected = "<config_control_design Author=\"orlen\" Version=\"1.0\">\r\n"
+                                 "  <RotSlider Image=\"dial.png\" ImageCursor=\"\" angle_min=\"200\" angle_max=\"340\""
+                                 " rayon=\"12\" mode_angle=\"1\" />\r\n"
+                                 "  <LinearSliderVert>\r\n"
+                                 "    <Background Image=\"vbg.png\" />\r\n"
+                                 "    <Cursor ImageCursor=\"vcur.png\" offset_x=\"2\" offset_y=\"-3\" />\r\n"
+                                 "  </LinearSliderVert>\r\n"
+                                 "  <LinearSliderHori>\r\n"
+                                 "    <Background Image=\"hbg.png\" />\r\n"
+                                 "    <Cursor ImageCursor=\"\" offset_x=\"0\" offset_y=\"0\" />\r\n"
+                                 "  </LinearSliderHori>\r\n"
+                                 "  <Button ImageOff=\"off.png\" ImageOn=\"on.png\" />\r\n"
+                                 "  <Wheel Background=\"wheel.png\" Images=\"strip.png\" TransparentBackground=\"1\""
+                                 " nbImages=\"8\" />\r\n"
+                                 "  <GroupIncDec Background=\"incdec.png\" TransparentBackground=\"0\">\r\n"
+                                 "    <Display Images=\"\" nbImages=\"0\" x=\"5\" y=\"6\" />\r\n"
+                                 "    <ButtonInc png=\"on.png\" png_on=\"\" x=\"60\" y=\"2\" />\r\n"
+                                 "    <ButtonDec png=\"\" png_on=\"\" x=\"1\" y=\"2\" />\r\n"
+                                 "  </GroupIncDec>\r\n"
+                                 "  <GroupButtons Background=\"group.png\" TransparentBackground=\"0\">\r\n"
+                                 "    <Button ImageOff=\"b1.png\" x=\"10\" y=\"5\" cx=\"50\" cy=\"20\" ctrl_x=\"0\""
+                                 " ctrl_y=\"0\" info_x=\"0\" info_y=\"25\" info_cx=\"50\" info_cy=\"12\" />\r\n"
+                                 "    <Button x=\"70\" y=\"5\" cx=\"50\" cy=\"20\" ctrl_x=\"4\" ctrl_y=\"-1\""
+                                 " info_x=\"0\" info_y=\"0\" info_cx=\"50\" info_cy=\"20\" />\r\n"
+                                 "  </GroupButtons>\r\n"
+                                 "</config_control_design>\r\n";
+    const QString path = Library() + "full.ccd";
+    WriteText(path, QByteArray::fromStdString(expected));
+
+    CDataCCD design;
+    design.AllocateNames();
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("full.ccd"), QString()));
+    EXPECT_TRUE(m_sink.messages.empty());
+    EXPECT_EQ(design.SaveToString(), expected);
+
+    EXPECT_EQ(design.rotary.angleMin, 200);
+    EXPECT_EQ(design.sliderVert.offsetY, -3);
+    EXPECT_EQ(design.button.Size(), QSize(42, 30));
+    EXPECT_EQ(design.wheel.Size(), QSize(30, 90)); // background 30x90, strip images 20x20
+    EXPECT_EQ(design.wheel.StripImage(7)->size(), QSize(20, 20));
+    EXPECT_EQ(design.wheel.StripImage(8), nullptr);
+    EXPECT_EQ(design.groupIncDec.IncSize(), QSize(40, 30));
+    EXPECT_TRUE(design.groupButtons.IsPresent());
+    ASSERT_EQ(design.groupButtons.ButtonCount(), 2);
+    // Only one own image: the image rectangle takes the larger of it and the button size.
+    EXPECT_EQ(design.groupButtons.Button(0)->image, QRect(10, 5, 50, 30));
+    EXPECT_EQ(design.groupButtons.Button(0)->label, QRect(10, 30, 50, 12));
+    // No own images: the design's button images and size.
+    EXPECT_EQ(design.groupButtons.Button(1)->image, QRect(74, 4, 42, 30));
+    EXPECT_EQ(design.groupButtons.ButtonImage(1, true), design.button.Image(true));
+    EXPECT_EQ(design.groupButtons.ButtonImage(0, false)->size(), QSize(50, 10));
+    EXPECT_EQ(design.groupButtons.ButtonImage(2, false), nullptr);
+    EXPECT_TRUE(design.MissingImages().isEmpty());
+
+    // Saved to a file and read again: the same bytes once more.
+    const QString copy = m_dir.filePath(QStringLiteral("out/copy.ccd"));
+    ASSERT_TRUE(QDir().mkpath(m_dir.filePath(QStringLiteral("out"))));
+    const QString before = QDir::currentPath();
+    EXPECT_TRUE(design.Save(m_dir.filePath(QStringLiteral("out")), QStringLiteral("copy.ccd")));
+    EXPECT_EQ(QDir::currentPath(), before);
+    QFile written(copy);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), expected);
+
+    // The library's view of the same file keeps the images but writes no names.
+    CDataCCD library;
+    ASSERT_TRUE(library.Load(App(), QStringLiteral("FULL.CCD"), QString()));
+    const std::string withoutNames = library.SaveToString();
+    EXPECT_EQ(withoutNames.find("png"), std::string::npos) << withoutNames;
+    EXPECT_NE(withoutNames.find("<RotSlider angle_min=\"200\""), std::string::npos) << withoutNames;
+    EXPECT_NE(withoutNames.find("<Button x=\"70\""), std::string::npos) << withoutNames;
+}
+
+TEST_F(DesignTest, PartsReadOnlyWhatTheFileHolds)
+{
+    WriteImage(Library() + "off.png", {30, 30});
+    WriteImage(Library() + "old.png", {10, 10});
+    WriteImage(Library() + "strip.png", {160, 20});
+    WriteText(Library() + "button.ccd",
+              Design("<Button ico=\"old.png\" ImageOff=\"off.png\" ico_on=\"old.png\"/>"
+                     "<RotSlider angle_max=\"300\" mode_angle=\"2\"/>"
+                     "<wheel nbImages=\"8\" Images=\"strip.png\"/>"));
+
+    CDataCCD design;
+    design.AllocateNames();
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("button.ccd"), QString()));
+    // The current key wins over the older one, image and name.
+    EXPECT_EQ(design.button.Image(false)->size(), QSize(30, 30));
+    EXPECT_EQ(*design.button.offName, "off.png");
+    EXPECT_EQ(*design.button.onName, "old.png");
+    // Missing keys keep the defaults; only the value 1 sets a flag.
+    EXPECT_EQ(design.rotary.angleMin, 225);
+    EXPECT_EQ(design.rotary.angleMax, 300);
+    EXPECT_EQ(design.rotary.radius, 10);
+    EXPECT_FALSE(design.rotary.angleMode);
+    EXPECT_TRUE(design.rotary.IsPresent());
+    EXPECT_TRUE(design.wheel.IsPresent()); // element names are compared without case
+    EXPECT_FALSE(design.sliderHorz.IsPresent());
+    EXPECT_FALSE(design.groupButtons.IsPresent());
+    for (unsigned id = kWheelStrip; id < kWheelStrip + 8; ++id)
+        EXPECT_EQ(design.ImageManager().ImageSize(id), QSize(20, 20)) << id;
+
+    // Only parts with their main image are written back: the rotary has no dial.
+    EXPECT_EQ(design.SaveToString(), "<config_control_design Author=\"orlen\" Version=\"1.0\">\r\n"
+                                     "  <Button ImageOff=\"off.png\" ImageOn=\"old.png\" />\r\n"
+                                     "  <Wheel Background=\"\" Images=\"strip.png\" TransparentBackground=\"0\""
+                                     " nbImages=\"8\" />\r\n"
+                                     "</config_control_design>\r\n");
+
+    design.ResetToDefault();
+    EXPECT_EQ(design.Name(), QStringLiteral("default.ccd"));
+    EXPECT_EQ(design.rotary.angleMax, 315);
+    EXPECT_TRUE(design.rotary.angleMode);
+    EXPECT_EQ(design.wheel.imageCount, 0);
+    EXPECT_EQ(design.button.Size(), QSize(30, 30)); // images stay
+}
+
+TEST_F(DesignTest, ButtonGroupChildrenAndButtonCount)
+{
+    WriteImage(Library() + "bg.png", {300, 40});
+    WriteImage(Library() + "on.png", {20, 20});
+    WriteImage(Library() + "off.png", {20, 20});
+    WriteImage(Library() + "own.png", {25, 15});
+    WriteText(Library() + "group.ccd",
+              Design("<Button ImageOn=\"on.png\" ImageOff=\"off.png\"/>"
+                     "<GroupButtons Background=\"bg.png\">"
+                     "<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\"/>"
+                     "<button x=\"99\"/>"
+                     "<Button x=\"40\" ImageOn=\"own.png\" ImageOff=\"own.png\" info_x=\"3\" info_cx=\"7\"/>"
+                     "</GroupButtons>"));
+
+    CDataCCD design;
+    design.AllocateNames();
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("group.ccd"), QString()));
+    CDataCCD::CGroupButtons &group = design.groupButtons;
+    ASSERT_EQ(group.ButtonCount(), 2); // "button" is not a button of the group
+    EXPECT_EQ(group.Button(1)->button.left(), 40);
+    EXPECT_EQ(design.ImageManager().ImageSize(1003), QSize(25, 15));
+    EXPECT_EQ(design.ImageManager().ImageSize(1004), QSize(25, 15));
+    EXPECT_EQ(group.Button(1)->image.size(), QSize(25, 15));
+    // A missing "cx" leaves the right edge at 0.
+    EXPECT_EQ(group.Button(1)->button.width(), -40);
+    EXPECT_EQ(group.Button(1)->label, QRect(QPoint(43, 0), QSize(7, 0)));
+    EXPECT_EQ(group.Button(0)->image, QRect(1, 2, 20, 20));
+
+    group.SetButtonCount(4);
+    ASSERT_EQ(group.ButtonCount(), 4);
+    EXPECT_TRUE(group.Button(3)->offName.has_value());
+    EXPECT_EQ(group.ButtonImage(3, false), design.button.Image(false));
+    group.SetButtonImage(3, true, App(), "own.png", QString());
+    EXPECT_EQ(group.ButtonImage(3, true)->size(), QSize(25, 15));
+    EXPECT_EQ(*group.Button(3)->onName, "own.png");
+    group.SetButtonImage(9, true, App(), "own.png", QString()); // outside the array: nothing
+    EXPECT_EQ(design.ImageManager().Image(1001 + 2 * 9 + 1), nullptr);
+
+    group.SetButtonCount(1);
+    EXPECT_EQ(group.ButtonCount(), 1);
+    EXPECT_EQ(group.ButtonImage(1, true), nullptr);
+    EXPECT_NE(design.ImageManager().Image(1004), nullptr); // images of removed buttons stay
+    const std::string saved = design.SaveToString();
+    EXPECT_NE(saved.find("<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\" ctrl_x=\"0\""), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("own.png"), std::string::npos) << saved;
+}
+
+TEST_F(DesignTest, HeaderVersionAndBrokenFiles)
+{
+    WriteImage(Library() + "off.png", {10, 10});
+    WriteText(Library() + "noauthor.ccd",
+              "<config_control_design Version=\"1.0\"><Button ImageOff=\"off.png\"/></config_control_design>");
+    WriteText(Library() + "v2.ccd",
+              "<config_control_design Author=\"orlen\" Version=\"2.0\"><Button ImageOff=\"off.png\"/>"
+              "</config_control_design>");
+    WriteText(Library() + "broken.ccd", "<config_control_design Author=\"orlen\" Version=\"1.0\"><Button>");
+
+    CDataCCD design;
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("noauthor.ccd"), QString()));
+    ASSERT_EQ(m_sink.messages.size(), 1u);
+    EXPECT_EQ(m_sink.messages[0].severity, korvane::MessageSeverity::Warning);
+    EXPECT_EQ(m_sink.messages[0].text, QStringLiteral("Wrong file header!"));
+    EXPECT_EQ(m_sink.messages[0].caption, QStringLiteral("Error !"));
+    EXPECT_TRUE(m_sink.messages[0].file.endsWith(QStringLiteral("noauthor.ccd")));
+    EXPECT_TRUE(design.button.IsPresent());
+
+    m_sink.messages.clear();
+    CDataCCD versioned;
+    EXPECT_FALSE(versioned.Load(App(), QStringLiteral("v2.ccd"), QString()));
+    ASSERT_EQ(m_sink.messages.size(), 1u);
+    EXPECT_EQ(m_sink.messages[0].severity, korvane::MessageSeverity::Error);
+    EXPECT_EQ(m_sink.messages[0].text, QStringLiteral("Wrong file version!"));
+    EXPECT_EQ(versioned.Name(), QStringLiteral("v2.ccd")); // the name is taken before the checks
+    EXPECT_FALSE(versioned.button.IsPresent());
+    EXPECT_EQ(versioned.button.Image(false), nullptr);
+
+    CDataCCD broken;
+    EXPECT_FALSE(broken.Load(App(), QStringLiteral("broken.ccd"), QString()));
+    EXPECT_FALSE(broken.button.IsPresent());
+
+    m_sink.messages.clear();
+    CDataCCD missing;
+    EXPECT_FALSE(missing.Load(App(), QStringLiteral("missing.ccd"), QString()));
+    EXPECT_TRUE(m_sink.messages.empty());
+    EXPECT_EQ(missing.Name(), QStringLiteral("default.ccd"));
+    EXPECT_TRUE(missing.MatchesName(QStringLiteral("DEFAULT.ccd")));
+    EXPECT_FALSE(missing.MatchesName(QStringLiteral("default.ccd2")));
+}
+
+TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
+{
+    // The library: two designs (one in upper case), one refused.
+    WriteImage(Library() + "Lib.png", {11, 11});
+    WriteText(Library() + "Shared.ccd", Design("<Button ImageOff=\"Lib.png\"/>"));
+    WriteText(Library() + "OTHER.CCD", Design("<Button ImageOff=\"lib.png\"/>"));
+    WriteText(Library() + "old.ccd", "<config_control_design Author=\"orlen\" Version=\"0.9\"/>");
+    WriteText(Library() + "notes.txt", "not a design");
+
+    // A console outside the standard folder, with its own "_ccd" (spelled as on Windows).
+    const QString show = m_dir.filePath(QStringLiteral("show"));
+    WriteImage(show + "/_CCD/local.png", {22, 22});
+    WriteText(show + "/_CCD/shared.ccd", Design("<Button ImageOff=\"local.png\" ImageOn=\"lib.png\"/>"));
+    WriteImage(show + "/_Common/console/_ccd/lib.png", {33, 33});
+
+    CDesignList library;
+    FillDesignLibrary(library, App());
+    ASSERT_EQ(library.size(), 2u);
+    CDesignList console;
+    FillConsoleDesignList(console, show + "/my console.csl2");
+    ASSERT_EQ(console.size(), 1u);
+
+    // The console's design wins; its missing image came from the fallback folder beneath the
+    // console's folder.
+    QString stored = QStringLiteral("SHARED.CCD");
+    CDataCCD *found = ResolveDesign(console, library, stored);
+    ASSERT_EQ(found, console[0].get());
+    EXPECT_EQ(stored, QStringLiteral("shared.ccd"));
+    EXPECT_EQ(found->button.Image(false)->size(), QSize(22, 22));
+    EXPECT_EQ(found->button.Image(true)->size(), QSize(33, 33));
+
+    stored = QStringLiteral("other.ccd");
+    found = ResolveDesign(console, library, stored);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(stored, QStringLiteral("OTHER.CCD"));
+    EXPECT_EQ(found->button.Image(false)->size(), QSize(11, 11)); // "lib.png" found as "Lib.png"
+
+    stored = QStringLiteral("nothing.ccd");
+    EXPECT_EQ(ResolveDesign(console, library, stored), nullptr);
+    EXPECT_EQ(stored, QStringLiteral("nothing.ccd"));
+
+    // A console without its own designs has an empty list, and the library still serves.
+    CDesignList none;
+    FillConsoleDesignList(none, m_dir.filePath(QStringLiteral("elsewhere/a.csl2")));
+    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(FindDesign(none, library, QStringLiteral("shared.ccd")), library[1].get());
+}
+
+TEST_F(DesignTest, MissingImagesAreListedAndLeaveTheirPartUndrawn)
+{
+    WriteText(Library() + "gaps.ccd", Design("<RotSlider Image=\"gone.png\" ImageCursor=\"\"/>"
+                                             "<LinearSliderHori><Cursor ImageCursor=\"cur.png\" offset_x=\"4\"/>"
+                                             "</LinearSliderHori>"));
+    WriteImage(Library() + "cur.png", {6, 6});
+    CDataCCD design;
+    design.AllocateNames();
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("gaps.ccd"), QString()));
+    EXPECT_EQ(design.MissingImages(), QStringList{QStringLiteral("gone.png")});
+    EXPECT_TRUE(design.rotary.IsPresent());
+    EXPECT_EQ(design.rotary.DialImage(), nullptr);
+    // The cursor is read even without a background, but the slider is not written back.
+    EXPECT_EQ(design.sliderHorz.offsetX, 4);
+    EXPECT_EQ(design.sliderHorz.CursorSize(false), QSize(6, 6));
+    EXPECT_EQ(design.SaveToString(), "<config_control_design Author=\"orlen\" Version=\"1.0\" />\r\n");
+
+    // The editor's setters name and load the file from the folder they are given.
+    design.rotary.SetDialImage(Library(), "cur.png");
+    EXPECT_EQ(*design.rotary.dialName, "cur.png");
+    EXPECT_EQ(design.rotary.DialSize(), QSize(6, 6));
+    design.wheel.imageCount = 3;
+    WriteImage(Library() + "three.png", {30, 10});
+    design.wheel.SetStrip(Library(), "three.png");
+    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 2), QSize(10, 10));
+
+    // A write that cannot happen is reported by WriteFile, and Save still answers true.
+    QString error;
+    EXPECT_FALSE(design.WriteFile(m_dir.filePath(QStringLiteral("no/such/folder/x.ccd")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(design.Save(m_dir.filePath(QStringLiteral("no/such/folder")), QStringLiteral("x.ccd")));
+}
