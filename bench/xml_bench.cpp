@@ -3,6 +3,8 @@
 // a ratio against pugixml's (the baseline) and tinyxml2's.
 #include <benchmark/benchmark.h>
 
+#include "ratio_reporter.h"
+
 #include <pugixml.hpp>
 #include <tinyxml2.h>
 
@@ -133,20 +135,6 @@ BENCHMARK(BM_WriteKorvane)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WritePugixml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteTinyxml2)->Unit(benchmark::kMillisecond);
 
-// Prints as usual and keeps each benchmark's time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 } // namespace
 
@@ -156,17 +144,12 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     std::printf("document: %.1f MB\n", ConsoleDocument().size() / 1e6);
-    RatioReporter reporter;
+    korvane::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto ratio = [&](const char *ours, const char *theirs) {
-        const auto a = reporter.times.find(ours), b = reporter.times.find(theirs);
-        if (a != reporter.times.end() && b != reporter.times.end() && b->second > 0)
-            std::printf("%-16s / %-17s = %.2f\n", ours, theirs, a->second / b->second);
-    };
-    ratio("BM_ParseKorvane", "BM_ParsePugixml");
-    ratio("BM_ParseKorvane", "BM_ParseTinyxml2");
-    ratio("BM_WriteKorvane", "BM_WritePugixml");
-    ratio("BM_WriteKorvane", "BM_WriteTinyxml2");
+    reporter.PrintRatio("BM_ParseKorvane", "BM_ParsePugixml");
+    reporter.PrintRatio("BM_ParseKorvane", "BM_ParseTinyxml2");
+    reporter.PrintRatio("BM_WriteKorvane", "BM_WritePugixml");
+    reporter.PrintRatio("BM_WriteKorvane", "BM_WriteTinyxml2");
     benchmark::Shutdown();
     return 0;
 }
