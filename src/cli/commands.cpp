@@ -31,6 +31,10 @@ const QList<Command> &Commands()
         {"check", "FILE...", "list the parts of each design file and the images it names that are missing",
          kOneOrMore, &RunCheck},
         {"xml-roundtrip", "IN OUT", "parse IN with the XML library and write the tree to OUT", 2, &RunXmlRoundTrip},
+        {"midi-ports", "[--api alsa|jack]", "list the MIDI input ports, one \"N: name\" line each", 0, &RunMidiPorts},
+        {"midi-monitor", "[--api alsa|jack] [--count N] [--seconds S]",
+         "open every MIDI input port and the virtual port \"Korvane\", and print each message received", 0,
+         &RunMidiMonitor},
     };
     return commands;
 }

@@ -22,6 +22,11 @@ struct Command
 // Every command, in the order the usage lists them.
 const QList<Command> &Commands();
 
+// The options of the MIDI commands, added to the one parser of every command.
+void AddMidiOptions(QCommandLineParser &parser);
+int RunMidiPorts(const QCommandLineParser &parser, const QStringList &arguments);
+int RunMidiMonitor(const QCommandLineParser &parser, const QStringList &arguments);
+
 int RunXmlRoundTrip(const QCommandLineParser &parser, const QStringList &arguments);
 int RunResave(const QCommandLineParser &parser, const QStringList &arguments);
 int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);

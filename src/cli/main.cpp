@@ -55,6 +55,7 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     parser.addOption({QStringLiteral("app-folder"), QStringLiteral("Use DIR as the application folder."),
                       QStringLiteral("DIR")});
+    AddMidiOptions(parser);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 
     if (!parser.parse(QGuiApplication::arguments()))

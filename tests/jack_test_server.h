@@ -1,0 +1,119 @@
+// A JACK server of the test's own with the dummy driver: a real MIDI service that needs no
+// sound card, under a name no other run uses.
+#pragma once
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QThread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "devices/midi_in_device.h"
+
+namespace korvane::test {
+
+class JackTestServer
+{
+public:
+#if defined(__SANITIZE_THREAD__)
+    // libjack prefaults 500,000 bytes of the stack of a client's real-time thread, more than the
+    // thread checker leaves it; the clients of a server without real-time scheduling skip that.
+    static constexpr bool kRealTime = false;
+#else
+    static constexpr bool kRealTime = true;
+#endif
+    static constexpr int kSampleRate = 48000;
+    static constexpr int kPeriodFrames = 64;
+    static constexpr int kClientTimeoutMs = 5000;
+
+    ~JackTestServer() { Stop(); }
+
+    static QString Executable() { return QStandardPaths::findExecutable(QStringLiteral("jackd")); }
+
+    // Starts the server and makes it the default one of this process and of the programs it
+    // starts. Returns what went wrong, or nothing.
+    QString Start()
+    {
+        m_name = QStringLiteral("korvane-test-%1-%2")
+                     .arg(QCoreApplication::applicationPid())
+                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        qputenv("JACK_DEFAULT_SERVER", m_name.toUtf8());
+        QStringList arguments = {Executable(), QStringLiteral("-n"), m_name, QStringLiteral("-d"),
+                                 QStringLiteral("dummy"), QStringLiteral("-r"), QString::number(kSampleRate),
+                                 QStringLiteral("-p"), QString::number(kPeriodFrames)};
+        if (!kRealTime)
+            arguments.insert(1, QStringLiteral("--no-realtime"));
+        // A client that misses its deadline is thrown out for good; on a loaded machine, or in a
+        // checked build, a late period is no fault of the code under test.
+        arguments.insert(1, QStringLiteral("--timeout"));
+        arguments.insert(2, QString::number(kClientTimeoutMs));
+        if (!m_log.open())
+            return QStringLiteral("no file for the server's messages");
+        m_pid = Spawn(arguments, m_log.handle());
+        if (m_pid < 0)
+            return QStringLiteral("jackd did not start");
+        QElapsedTimer waited;
+        waited.start();
+        while (!midi::SelectMidiApi({RtMidi::UNIX_JACK})) {
+            if (waitpid(m_pid, nullptr, WNOHANG) != 0 || waited.elapsed() > 10000) {
+                m_pid = -1;
+                m_log.seek(0);
+                return QStringLiteral("jackd is not answering: ") + QString::fromLocal8Bit(m_log.readAll());
+            }
+            QThread::msleep(20);
+        }
+        return {};
+    }
+
+    void Stop()
+    {
+        if (m_pid <= 0)
+            return;
+        kill(m_pid, SIGTERM);
+        waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+
+    static double PeriodMilliseconds() { return 1000.0 * kPeriodFrames / kSampleRate; }
+
+private:
+    // A plain fork, which the thread checker follows: QProcess starts children in a way it does
+    // not, and its view of this process's main thread is wrong afterwards.
+    static pid_t Spawn(const QStringList &arguments, int logFile)
+    {
+        std::vector<QByteArray> bytes;
+        for (const QString &argument : arguments)
+            bytes.push_back(QFile::encodeName(argument));
+        std::vector<char *> argv;
+        for (QByteArray &argument : bytes)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            // A test that crashes must not leave its server running.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            dup2(logFile, STDOUT_FILENO);
+            dup2(logFile, STDERR_FILENO);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        return pid;
+    }
+
+    pid_t m_pid = -1;
+    QString m_name;
+    QTemporaryFile m_log;
+};
+
+} // namespace korvane::test
