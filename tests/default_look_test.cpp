@@ -1,0 +1,222 @@
+// The default look: every image rendered from its artwork with its states and cell size, the
+// wheel's image list, and edges that survive nine-slice stretching.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+#include "design/default_look.h"
+
+using namespace dataConsole::DrawHelper;
+
+namespace {
+
+struct Layout
+{
+    int resource;
+    int states;
+    QSize cell;
+};
+
+const Layout kLayouts[] = {
+    {kDefaultButton, 2, {48, 48}},          {kDefaultSliderVert, 4, {32, 32}},
+    {kDefaultSliderHorz, 4, {32, 32}},      {kDefaultRotary, 1, {64, 64}},
+    {kDefaultInsetPanel, 1, {48, 48}},      {kDefaultWheelBackground, 1, {48, 96}},
+    {kDefaultWheelFrames, 1, {48 * 18, 96}}, {kDefaultPanTiltPuck, 1, {24, 24}},
+    {kDefaultPanArrows, 1, {16, 16}},       {kDefaultTiltArrows, 1, {16, 16}},
+    {kDefaultCentreMark, 1, {16, 16}},      {kDefaultColourSelector, 1, {16, 16}},
+    {kDefaultValueThumb, 1, {16, 12}},      {kDefaultLabelFrame, 2, {32, 32}},
+    {kHandleMarker, 1, {16, 16}},           {kHandleMarkerPrimary, 1, {16, 16}},
+};
+
+// Share of the pixels of `rect` that are clearly visible.
+double Coverage(const QImage &image, const QRect &rect)
+{
+    int visible = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            visible += qAlpha(image.pixel(x, y)) > 64;
+    return double(visible) / (rect.width() * rect.height());
+}
+
+// Nine-slice stretching repeats the edge strips along their length, so along a strip the
+// picture may only change gradually: a corner rounder than the margin, or a shadow that stops
+// short of the edge, shows as a jump between neighbours. The outline (alpha) is checked on
+// all four strips, the colour on those named (a fader's index line or slot end may cross the
+// others on purpose).
+enum Strips { kNone = 0, kTopAndBottom = 1, kLeftAndRight = 2, kAll = 3 };
+
+int Step(QRgb a, QRgb b, bool colour)
+{
+    int step = qAbs(qAlpha(a) - qAlpha(b));
+    if (colour)
+        step = std::max({step, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
+    return step;
+}
+
+void ExpectStretchableEdges(const CDefaultLookImage &image, int state, int margin, int colourStrips)
+{
+    constexpr int kMaxStep = 12;
+    const QRect cell = image.StateRect(state);
+    ASSERT_FALSE(cell.isEmpty());
+    // Premultiplied values, so that the colour of nearly transparent pixels does not count.
+    auto at = [&](int x, int y) {
+        return reinterpret_cast<const QRgb *>(image.bitmap.constScanLine(cell.top() + y))[cell.left() + x];
+    };
+    const int w = cell.width(), h = cell.height();
+    for (int band = 0; band < margin; ++band)
+        for (int i = margin + 1; i < std::max(w, h) - margin; ++i) {
+            const bool colourX = colourStrips & kTopAndBottom, colourY = colourStrips & kLeftAndRight;
+            if (i < w - margin) {
+                ASSERT_LE(Step(at(i, band), at(i - 1, band), colourX), kMaxStep) << "top, x " << i << " row " << band;
+                ASSERT_LE(Step(at(i, h - 1 - band), at(i - 1, h - 1 - band), colourX), kMaxStep) << "bottom, x " << i;
+            }
+            if (i < h - margin) {
+                ASSERT_LE(Step(at(band, i), at(band, i - 1), colourY), kMaxStep) << "left, y " << i << " column " << band;
+                ASSERT_LE(Step(at(w - 1 - band, i), at(w - 1 - band, i - 1), colourY), kMaxStep) << "right, y " << i;
+            }
+        }
+}
+
+} // namespace
+
+TEST(DefaultLook, EveryImageHasItsStatesAndCellSizeAtEachScale)
+{
+    for (const qreal scale : {1.0, 2.0}) {
+        const CDefaultLook look(scale);
+        EXPECT_TRUE(look.IsComplete());
+        for (const Layout &layout : kLayouts) {
+            SCOPED_TRACE(layout.resource);
+            const CDefaultLookImage *image = look.Image(layout.resource);
+            ASSERT_NE(image, nullptr);
+            ASSERT_FALSE(image->bitmap.isNull());
+            EXPECT_EQ(image->bitmap.format(), QImage::Format_ARGB32_Premultiplied);
+            EXPECT_EQ(image->bitmap.devicePixelRatio(), scale);
+            EXPECT_EQ(image->stateCount, layout.states);
+            EXPECT_EQ(image->StateSize(), layout.cell * scale);
+            EXPECT_EQ(image->bitmap.size(), QSize(layout.cell.width(), layout.cell.height() * layout.states) * scale);
+            for (int state = 0; state < layout.states; ++state) {
+                const QRect rect = image->StateRect(state);
+                EXPECT_EQ(rect, QRect(QPoint(0, state * rect.height()), layout.cell * scale));
+                EXPECT_GT(Coverage(image->bitmap, rect), 0.08) << "state " << state << " is nearly empty";
+                for (int other = 0; other < state; ++other)
+                    EXPECT_NE(image->bitmap.copy(rect), image->bitmap.copy(image->StateRect(other)));
+            }
+            EXPECT_TRUE(image->StateRect(layout.states).isEmpty());
+            EXPECT_TRUE(image->StateRect(-1).isEmpty());
+        }
+    }
+}
+
+TEST(DefaultLook, IconsCutFromOneStripKeepClearOfTheirNeighbours)
+{
+    const CDefaultLook look(2.0);
+    for (const int resource : {kDefaultPanArrows, kDefaultTiltArrows, kDefaultCentreMark}) {
+        const QImage &icon = look.Image(resource)->bitmap;
+        for (int y = 0; y < icon.height(); ++y) {
+            EXPECT_EQ(qAlpha(icon.pixel(0, y)), 0) << resource << " left, row " << y;
+            EXPECT_EQ(qAlpha(icon.pixel(icon.width() - 1, y)), 0) << resource << " right, row " << y;
+        }
+    }
+    EXPECT_NE(look.Image(kDefaultPanArrows)->bitmap, look.Image(kDefaultTiltArrows)->bitmap);
+}
+
+TEST(DefaultLook, UnknownNumbersGiveNoImage)
+{
+    const CDefaultLook look;
+    for (const int resource : {0, 20001, 20016, 20099, 20102})
+        EXPECT_EQ(look.Image(resource), nullptr) << resource;
+}
+
+TEST(DefaultLook, WheelListIsHousingThenEighteenDistinctOverlays)
+{
+    const CDefaultLook look(2.0);
+    const QList<QImage> &wheel = look.WheelImages();
+    ASSERT_EQ(wheel.size(), 1 + kDefaultWheelFrameCount);
+    EXPECT_EQ(wheel[0], look.Image(kDefaultWheelBackground)->bitmap);
+    for (int i = 0; i < wheel.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(wheel[i].size(), QSize(96, 192));
+        EXPECT_GT(Coverage(wheel[i], wheel[i].rect()), 0.15);
+        for (int j = 1; j < i; ++j)
+            EXPECT_NE(wheel[i], wheel[j]) << "frame " << j;
+        if (i > 0) {
+            // Frames are drawn over the housing: the drum fills its centre, the rim stays clear.
+            EXPECT_EQ(qAlpha(wheel[i].pixel(48, 96)), 255);
+            EXPECT_EQ(qAlpha(wheel[i].pixel(6, 96)), 0);
+            EXPECT_EQ(qAlpha(wheel[i].pixel(48, 8)), 0);
+        }
+    }
+}
+
+TEST(DefaultLook, StretchedImagesKeepTheirCornersInsideTheMargins)
+{
+    const CDefaultLook look;
+    auto image = [&](int resource) { return *look.Image(resource); };
+    for (const int state : {0, 1}) {
+        ExpectStretchableEdges(image(kDefaultButton), state, 10, kAll);
+        ExpectStretchableEdges(image(kDefaultLabelFrame), state, 10, kAll);
+    }
+    ExpectStretchableEdges(image(kDefaultInsetPanel), 0, 10, kAll);
+    // A cap's index line crosses the strips along the travel, a track's slot ends lie in the
+    // strips across it.
+    for (const int state : {kSliderCapState, kSliderCapHoveredState, kSliderCapPressedState}) {
+        ExpectStretchableEdges(image(kDefaultSliderVert), state, 8, kTopAndBottom);
+        ExpectStretchableEdges(image(kDefaultSliderHorz), state, 8, kLeftAndRight);
+    }
+    ExpectStretchableEdges(image(kDefaultSliderVert), kSliderTrackState, 6, kLeftAndRight);
+    ExpectStretchableEdges(image(kDefaultSliderHorz), kSliderTrackState, 6, kTopAndBottom);
+}
+
+TEST(DefaultLook, HandleMarkersAreRedForThePrimarySelectionAndGreyOtherwise)
+{
+    const CDefaultLook look;
+    const QImage primary = look.HandleMarker(true);
+    const QImage other = look.HandleMarker(false);
+    ASSERT_FALSE(primary.isNull());
+    ASSERT_FALSE(other.isNull());
+    const QColor red = primary.pixelColor(8, 9);
+    const QColor grey = other.pixelColor(8, 9);
+    EXPECT_GT(red.red(), 2 * red.green());
+    EXPECT_LT(qAbs(grey.red() - grey.blue()), 16);
+    EXPECT_GT(grey.value(), 96);
+}
+
+TEST(DefaultLook, MissingOrBrokenArtworkLeavesOnlyThatImageEmpty)
+{
+    EXPECT_TRUE(CDefaultLook().IsComplete()); // also registers the resources read below
+    QTemporaryDir dir;
+    const QDir resources(CDefaultLook::ResourceFolder());
+    const QStringList files = resources.entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 14);
+    for (const QString &name : files)
+        ASSERT_TRUE(QFile::copy(resources.filePath(name), dir.filePath(name)));
+    EXPECT_TRUE(CDefaultLook(1.0, dir.path()).IsComplete());
+
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("button.svg"))));
+    QFile broken(dir.filePath(QStringLiteral("rotary.svg")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("<svg");
+    broken.close();
+
+    const CDefaultLook look(1.0, dir.path());
+    EXPECT_FALSE(look.IsComplete());
+    ASSERT_NE(look.Image(kDefaultButton), nullptr);
+    EXPECT_TRUE(look.Image(kDefaultButton)->bitmap.isNull());
+    EXPECT_TRUE(look.Image(kDefaultButton)->StateRect(0).isEmpty());
+    EXPECT_TRUE(look.Image(kDefaultRotary)->bitmap.isNull());
+    EXPECT_FALSE(look.Image(kDefaultSliderVert)->bitmap.isNull());
+    EXPECT_EQ(look.WheelImages().size(), 1 + kDefaultWheelFrameCount);
+}
+
+TEST(DefaultLook, SharedInstanceComesFromTheLinkedResources)
+{
+    const CDefaultLook &look = DefaultLook();
+    EXPECT_EQ(&look, &DefaultLook());
+    EXPECT_TRUE(look.IsComplete());
+    EXPECT_EQ(look.Scale(), 1.0); // offscreen, or no GUI application at all: ratio 1
+    EXPECT_EQ(look.Image(kDefaultButton)->StateSize(), QSize(48, 48));
+}
