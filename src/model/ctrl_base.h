@@ -1,0 +1,244 @@
+// The console control every kind derives from: its geometry, look, text, binding sets,
+// design, group membership and run-time values, and the shared part of its XML form.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+#include "model/bindings.h"
+#include "xml/xml_node.h"
+
+namespace dataConsole {
+
+class CCtrl__Base;
+class CCtrlHost;
+class CConsoleData;
+class CDataCCD;
+
+using korvane::ColorRef;
+using korvane::CXmlNode;
+
+// Every control of a console but its pictures, in file order; contained controls follow
+// their group.
+using CCtrlList = std::vector<std::unique_ptr<CCtrl__Base>>;
+
+// Kind codes, as the canvas, the property panel and the create commands know them.
+enum CtrlKind : int {
+    kCtrlBitmap = 0,
+    kCtrlButton = 1,
+    kCtrlFaderHorz = 2,
+    kCtrlFaderVert = 3,
+    kCtrlFaderRotary = 4,
+    kCtrlGroupButtons = 5,
+    kCtrlGroupIncDec = 6,
+    kCtrlWheel = 7,
+    kCtrlLabel = 8,
+    kCtrlTrichro = 9,
+    kCtrlPanTilt = 10,
+};
+inline constexpr int kCtrlKindCount = 11;
+
+// Where a control's text goes ("TextAlign").
+enum TextPosition : int {
+    kTextFree = 0,
+    kTextCentre = 1,
+    kTextTop = 2,
+    kTextBottom = 3,
+    kTextAbove = 4,
+    kTextBelow = 5,
+};
+
+// "TAlignX" and "TAlignY": for a label the alignment of its text, for the other kinds the
+// place of the image area inside the control's rectangle.
+enum Alignment : int {
+    kAlignStart = 0, // left or top
+    kAlignEnd = 1,   // right or bottom
+    kAlignCentre = 2,
+    kAlignFree = 3, // the image offset is set by hand
+};
+
+// The height of the text band above, below, at the top or at the bottom of the image.
+inline constexpr int kTextBandHeight = 21;
+
+// The element name of each kind in a console file.
+const char *CtrlTag(int kind);
+// The image size a control of that kind gets when neither the file nor a design gives one.
+QSize DefaultImageSize(int kind);
+
+// A control on a console. The console owns it; it owns its binding sets and refers to its
+// parent group and its design, both owned elsewhere. Concrete kinds are final and read their
+// element at the end of their constructor, so every hook below reaches the kind itself.
+// Drawing belongs to the kinds too and hooks in beside these operations.
+class CCtrl__Base
+{
+public:
+    virtual ~CCtrl__Base();
+    CCtrl__Base(const CCtrl__Base &) = delete;
+    CCtrl__Base &operator=(const CCtrl__Base &) = delete;
+
+    // ---- operations of every kind
+    virtual void CopyFrom(const CCtrl__Base &other);
+    // Adds the control's element (and a group's contained controls) to `parent`.
+    virtual void SaveXml(CXmlNode &parent, const CCtrlList &controls) const = 0;
+    // Places the text rectangle for a text position, growing or shrinking the rectangle
+    // when the text moves out of or into it.
+    void SetTextAlign(int mode);
+    // The size the control is drawn and hit at.
+    virtual QSize GetImageSize() const { return m_imageSize; }
+    virtual void SetTAlignX(int value);
+    virtual void SetTAlignY(int value);
+    // The control when (x, y) lies in its image area scaled by the zoom, else null. A
+    // contained control answers only on the page it shows on: its parent's value when
+    // `pageFlag` is set, page 0 otherwise. `tested` receives the area tested.
+    virtual CCtrl__Base *HitTest(int x, int y, QRect *tested, bool pageFlag);
+    // Reads the binding sets of the group indexes the control has.
+    virtual void LoadXml(const CXmlNode &element);
+    virtual int ValueToPosition(int value) const { return value; }
+    virtual int PositionToValue(int position) const { return position; }
+    // Stores the value for the current group index; returns what the kind reports back.
+    virtual int SetValue(int value);
+    virtual void SetSecondValue(int) {}
+    virtual int GetValue() const;
+    // The page a group shows, which its contained controls read and write; 0 for others.
+    virtual int GetCurrentGroupIndex() const { return 0; }
+    virtual void SetHost(CCtrlHost *host) { m_host = host; }
+    // Gives the control its design (or none) and the design's name.
+    virtual void SetDesign(CDataCCD *design);
+    // The number of pages a group offers its contained controls.
+    virtual int PageCount() const { return 1; }
+
+    // ---- identity and ownership
+    int Kind() const { return m_kind; }
+    const char *Tag() const { return CtrlTag(m_kind); }
+    int Id() const { return m_id; }
+    CConsoleData *Console() const { return m_console; }
+    CCtrlHost *Host() const { return m_host; }
+    CCtrl__Base *ParentGroup() const { return m_parent; }
+    // Puts the control in a group (or none); its binding sets grow to the group's pages.
+    void SetParentGroup(CCtrl__Base *group);
+    int IndexInParent() const { return m_indexInParent; }
+    void SetIndexInParent(int index) { m_indexInParent = index; }
+
+    // ---- geometry, in console pixels
+    bool IsLocked() const { return m_locked; }
+    void SetLocked(bool locked) { m_locked = locked; }
+    const QRect &Rect() const { return m_rect; }
+    void SetRect(const QRect &rect) { m_rect = rect; }
+    QPoint ImageOffset() const { return m_imageOffset; }
+    void SetImageOffset(QPoint offset) { m_imageOffset = offset; }
+    // "ImageCx", "ImageCy" as stored; GetImageSize says what is drawn.
+    QSize StoredImageSize() const { return m_imageSize; }
+    void SetImageSize(QSize size) { m_imageSize = size; }
+    float Zoom() const { return m_zoom; }
+    void SetZoom(float zoom) { m_zoom = zoom; }
+
+    // ---- look and text
+    const QString &DesignName() const { return m_designName; }
+    CDataCCD *Design() const { return m_design; }
+    int TextAlign() const { return m_textAlign; }
+    int TAlignX() const { return m_tAlignX; }
+    int TAlignY() const { return m_tAlignY; }
+    // Relative to the control's top-left corner.
+    const QRect &TextRect() const { return m_textRect; }
+    void SetTextRect(const QRect &rect) { m_textRect = rect; }
+    ColorRef TextColor() const { return m_textColor; }
+    void SetTextColor(ColorRef color) { m_textColor = color; }
+    int FontSize() const { return m_fontSize; }
+    void SetFontSize(int size) { m_fontSize = size; }
+    bool DrawFrame() const { return m_drawFrame; }
+    void SetDrawFrame(bool drawFrame) { m_drawFrame = drawFrame; }
+    ColorRef Color() const { return m_color; }
+    void SetColor(ColorRef color) { m_color = color; }
+
+    // ---- binding sets and texts, one per group index
+    CBindingSets &Bindings() { return m_bindings; }
+    const CBindingSets &Bindings() const { return m_bindings; }
+    QString Label(int index) const;
+    void SetLabel(int index, const QString &text);
+    // The group index the control reads and writes now: its parent's page, or 0.
+    int CurrentIndex() const;
+    QString CurrentLabel() const { return Label(CurrentIndex()); }
+
+    // ---- run-time values, one per group index (never stored)
+    int ValueAt(int index) const;
+    void SetValueAt(int index, int value);
+
+    // ---- measurements kept by the text drawing
+    QSize TextExtent() const { return m_textExtent; }
+    void SetTextExtent(QSize extent) { m_textExtent = extent; }
+    int TextWidth() const { return m_textWidth; }
+    void SetTextWidth(int width) { m_textWidth = width; }
+    // Subtracted from the text's left edge when it is written.
+    int TextOffsetX() const { return m_textOffsetX; }
+    void SetTextOffsetX(int offset) { m_textOffsetX = offset; }
+
+protected:
+    CCtrl__Base(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent);
+
+    // Reads `element` (or takes the defaults of a new control when null): the shared fields,
+    // the kind's own fields, the design, the image size rule, then the binding sets.
+    void Construct(const CXmlNode *element);
+    // The kind's attributes besides the shared ones.
+    virtual void ReadOwnAttributes(const CXmlNode &) {}
+    // The size a design gives this kind; empty when the design has no part for it.
+    virtual QSize DesignImageSize(const CDataCCD &) const { return {}; }
+    // How many "Group"+n elements the control reads.
+    virtual int BindingReadCount() const;
+
+    // ---- pieces of SaveXml
+    CXmlNode &AddElement(CXmlNode &parent) const { return *parent.AddChild(Tag()); }
+    void SaveSharedAttributes(CXmlNode &element) const;
+    // The element with the shared attributes and the binding sets, as most kinds write it.
+    CXmlNode &SaveElementWithBindings(CXmlNode &parent, BindingStyle style) const;
+    // Both group kinds: the controls of this group's page 0, in list order.
+    void SaveContained(CXmlNode &element, const CCtrlList &controls) const;
+    // Moves the image area to where the alignments put it.
+    void PlaceImage();
+    // Grows the binding sets (and the values beside them) to `count` indexes.
+    void GrowGroupIndexes(int count);
+
+    // The image size of a control of this kind without a design.
+    virtual QSize DefaultSize() const { return DefaultImageSize(m_kind); }
+
+    CBindingSets m_bindings;
+    int m_tAlignX = kAlignCentre;
+    int m_tAlignY = kAlignCentre;
+
+private:
+    void ReadSharedAttributes(const CXmlNode &element);
+    void ApplyImageSizeRule();
+
+    const int m_kind;
+    int m_id = 0;
+    CConsoleData *m_console;
+    CCtrlHost *m_host;
+    CCtrl__Base *m_parent;
+    int m_indexInParent = 0;
+
+    bool m_locked = false;
+    QRect m_rect{0, 0, 0, 0};
+    QPoint m_imageOffset;
+    QSize m_imageSize{0, 0};
+    float m_zoom = 1.0f;
+
+    QString m_designName;
+    CDataCCD *m_design = nullptr;
+    int m_textAlign = kTextCentre;
+    QRect m_textRect{0, 0, 0, 0};
+    ColorRef m_textColor = korvane::MakeColorRef(50, 50, 50);
+    int m_fontSize = 16;
+    bool m_drawFrame = false;
+    ColorRef m_color = korvane::MakeColorRef(128, 128, 128);
+
+    std::vector<int> m_values = std::vector<int>(1, 0);
+    QSize m_textExtent{0, 0};
+    int m_textWidth = 0;
+    int m_textOffsetX = 0;
+};
+
+} // namespace dataConsole

@@ -1,0 +1,18 @@
+// Making console controls by kind or by the tag of their element.
+#pragma once
+
+#include <memory>
+
+#include "model/ctrl_base.h"
+
+namespace dataConsole {
+
+// The kind of a control element, its tag compared with letter case; -1 for any other name.
+int KindOfTag(const char *tag);
+// A control of `kind` read from `element` (or new, when null), in `parent` (ignored by the
+// group kinds, which never start inside a group). Pictures need a folder and are made as
+// CCtrl_Bitmap; null for them and for unknown kinds.
+std::unique_ptr<CCtrl__Base> CreateControl(int kind, CConsoleData *console, CCtrlHost *host,
+                                           const CXmlNode *element, CCtrl__Base *parent);
+
+} // namespace dataConsole

@@ -1,0 +1,65 @@
+// The faders of a console: horizontal, vertical and rotary.
+#pragma once
+
+#include "model/ctrl_base.h"
+
+namespace dataConsole {
+
+// A horizontal fader. Its values 0..127 map onto the cursor's travel: the slider design's,
+// or the image width without a design.
+class CCtrl_FaderHorz final : public CCtrl__Base
+{
+public:
+    CCtrl_FaderHorz(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+
+    void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
+    int ValueToPosition(int value) const override;
+    int PositionToValue(int position) const override;
+    // Stores the value the cursor position stands for, so that it lands on a pixel.
+    int SetValue(int value) override;
+    int Travel() const;
+
+protected:
+    QSize DesignImageSize(const CDataCCD &design) const override;
+};
+
+// A vertical fader; position 0 is the bottom of its travel.
+class CCtrl_FaderVert final : public CCtrl__Base
+{
+public:
+    CCtrl_FaderVert(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+
+    void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
+    int ValueToPosition(int value) const override;
+    int PositionToValue(int position) const override;
+    int SetValue(int value) override;
+    int Travel() const;
+
+protected:
+    QSize DesignImageSize(const CDataCCD &design) const override;
+};
+
+// A rotary fader: value 0 points at the minimum angle, 127 at the maximum, turning clockwise
+// through the angles between (degrees, 0 to the right, counter-clockwise positive).
+class CCtrl_FaderRotary final : public CCtrl__Base
+{
+public:
+    // The angles without a design.
+    static constexpr int kDefaultAngleMin = 240;
+    static constexpr int kDefaultAngleMax = 300;
+
+    CCtrl_FaderRotary(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+
+    void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
+    // The pointer's angle for a value.
+    int ValueToPosition(int value) const override;
+    // The value for a pointer angle.
+    int PositionToValue(int angle) const override;
+    int AngleMin() const;
+    int AngleMax() const;
+
+protected:
+    QSize DesignImageSize(const CDataCCD &design) const override;
+};
+
+} // namespace dataConsole

@@ -1,0 +1,670 @@
+// Console controls: the element each kind writes, what reading gives, the design a control
+// finds, text positions, values, hit tests, copying and groups with their pages.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "design/data_ccd.h"
+#include "design/design_list.h"
+#include "model/console_data.h"
+#include "model/ctrl_bitmap.h"
+#include "model/ctrl_button.h"
+#include "model/ctrl_factory.h"
+#include "model/ctrl_faders.h"
+#include "model/ctrl_groups.h"
+#include "model/ctrl_label.h"
+#include "model/ctrl_pads.h"
+#include "model/ctrl_wheel.h"
+#include "xml/xml_node.h"
+
+using namespace dataConsole;
+using korvane::CXmlNode;
+using korvane::MakeColorRef;
+
+namespace {
+
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// The shared attributes in file order; a case names only what it changes.
+struct Shared
+{
+    bool lock = false;
+    QRect rect{0, 0, 0, 0};
+    QSize image{0, 0};
+    std::string design{};
+    int textAlign = 1;
+    QRect text{0, 0, 0, 0};
+    std::string textColor = "#323232";
+    int font = 16;
+    bool frame = false;
+    std::string color = "#808080";
+};
+
+std::string Attrs(const Shared &a)
+{
+    auto attr = [](const char *name, const std::string &value) { return std::string(name) + "=\"" + value + "\" "; };
+    auto num = [&](const char *name, int value) { return attr(name, std::to_string(value)); };
+    std::string s = num("Lock", a.lock) + num("x", a.rect.x()) + num("y", a.rect.y()) + num("cx", a.rect.width()) +
+                    num("cy", a.rect.height()) + num("ctrl_x", 0) + num("ctrl_y", 0) + num("ImageCx", a.image.width()) +
+                    num("ImageCy", a.image.height()) + attr("control_file_draw", a.design) +
+                    num("TextAlign", a.textAlign) + num("TAlignX", 2) + num("TAlignY", 2) + num("info_x", a.text.x()) +
+                    num("info_cx", a.text.width()) + num("info_y", a.text.y()) + num("info_cy", a.text.height()) +
+                    attr("colorTxt", a.textColor) + num("sFontTxt", a.font) + num("bDrawCadre", a.frame) +
+                    attr("color", a.color);
+    s.pop_back();
+    return s;
+}
+
+std::string Midi(const char *tag, int command, int channel, int status)
+{
+    return "<" + std::string(tag) + " command=\"" + std::to_string(command) + "\" channel=\"" +
+           std::to_string(channel) + "\" status=\"" + std::to_string(status) +
+           "\" FeedBack=\"1\" FeedBackRecieved=\"0\" OnValue=\"-1\" OffValue=\"-1\" OnCh=\"-1\" OffCh=\"-1\" />";
+}
+
+void SetImage(CDataCCD &design, unsigned id, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::gray);
+    design.ImageManager().SetImage(id, image);
+}
+
+std::unique_ptr<CXmlNode> Parsed(const std::string &text)
+{
+    auto root = korvane::ParseXml(text.data(), text.size());
+    EXPECT_TRUE(root) << text;
+    return root;
+}
+
+// A console with a design library holding one design of each kind a test needs.
+class ConsoleModelTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CDataCCD &knob = AddDesign(m_library, "knob.ccd");
+        SetImage(knob, ccdImage::kRotaryDial, {64, 64});
+        knob.rotary.angleMin = 225;
+        knob.rotary.angleMax = 315;
+
+        CDataCCD &pads = AddDesign(m_library, "Pages.ccd");
+        SetImage(pads, ccdImage::kGroupButtonsBackground, {200, 50});
+        SetImage(pads, ccdImage::kButtonOff, {40, 40});
+        pads.groupButtons.SetButtonCount(4);
+        for (int i = 0; i < 4; ++i) {
+            CDataCCD::CGroupButtons::CBut &but = *pads.groupButtons.Button(i);
+            but.button = QRect(i * 50, 0, 50, 50);
+            but.image = QRect(i * 50 + 5, 5, 40, 40);
+            but.label = QRect(i * 50, 40, 50, 10);
+        }
+
+        CDataCCD &steps = AddDesign(m_library, "steps.ccd");
+        SetImage(steps, ccdImage::kIncDecBackground, {90, 30});
+        steps.groupIncDec.displayImageCount = 3;
+
+        CDataCCD &fader = AddDesign(m_library, "fader.ccd");
+        SetImage(fader, ccdImage::kSliderHorzBackground, {200, 30});
+        SetImage(fader, ccdImage::kSliderHorzCursor, {20, 30});
+        fader.sliderHorz.offsetX = 5;
+
+        CDataCCD &wheel = AddDesign(m_library, "wheel8.ccd");
+        SetImage(wheel, ccdImage::kWheelBackground, {50, 70});
+        wheel.wheel.imageCount = 8;
+
+        CDataCCD &button = AddDesign(m_library, "push.ccd");
+        SetImage(button, ccdImage::kButtonOff, {60, 24});
+        SetImage(button, ccdImage::kButtonOn, {64, 20});
+    }
+
+    static CDataCCD &AddDesign(CDesignList &list, const char *name)
+    {
+        list.push_back(std::make_unique<CDataCCD>());
+        list.back()->SetName(QString::fromLatin1(name));
+        return *list.back();
+    }
+
+    CDataCCD *Design(const char *name) { return FindDesign({}, m_library, QString::fromLatin1(name)); }
+
+    template <typename Kind, typename... Args>
+    Kind *Add(Args... args)
+    {
+        auto control = std::make_unique<Kind>(&m_console, nullptr, nullptr, args...);
+        Kind *raw = control.get();
+        m_console.AddControl(std::move(control));
+        return raw;
+    }
+
+    // A control read from `text`, the element's only reader being the kind's constructor.
+    std::unique_ptr<CCtrl__Base> Read(const std::string &text, CCtrl__Base *parent = nullptr)
+    {
+        m_trees.push_back(Parsed(text));
+        const CXmlNode &element = *m_trees.back();
+        return CreateControl(KindOfTag(element.Name()), &m_console, nullptr, &element, parent);
+    }
+
+    std::string Written(const CCtrl__Base &control)
+    {
+        CXmlNode root("T");
+        control.SaveXml(root, m_console.Controls());
+        std::string text;
+        korvane::SaveXmlString(text, root);
+        return text;
+    }
+
+    CDesignList m_library;
+    CConsoleData m_console{&m_library};
+    std::vector<std::unique_ptr<CXmlNode>> m_trees;
+};
+
+} // namespace
+
+TEST_F(ConsoleModelTest, EveryKindWritesItsElementByteForByte)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<const CCtrl__Base *()> build;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"picture: its name first, no bindings",
+         [&]() -> const CCtrl__Base * {
+             auto picture = std::make_unique<CCtrl_Bitmap>(&m_console, nullptr, nullptr, QString());
+             picture->SetPicture(QString(), QStringLiteral("Stage.png")); // no such file: keeps its rectangle
+             picture->SetRect({5, 6, 30, 20});
+             picture->Bindings()[0].midi.command = 3;
+             return m_console.AddPicture(std::move(picture));
+         },
+         Lines({"<T>", "  <Bitmap name=\"Stage.png\" " + Attrs({.rect = {5, 6, 30, 20}}) + " />", "</T>"})},
+        {"button: bindings, then its flags",
+         [&]() -> const CCtrl__Base * {
+             auto *button = Add<CCtrl_Button>(nullptr);
+             button->SetRect({10, 20, 80, 40});
+             button->SetColor(MakeColorRef(255, 0, 16));
+             button->SetTextColor(MakeColorRef(1, 2, 3));
+             button->SetLabel(0, QStringLiteral("Go"));
+             button->Bindings()[0].midi = {.command = 60, .channel = 0, .status = 9};
+             button->Bindings()[0].pushButton = true;
+             return button;
+         },
+         Lines({"<T>",
+                "  <Button " +
+                    Attrs({.rect = {10, 20, 80, 40}, .image = {80, 40}, .textColor = "#010203", .color = "#FF0010"}) +
+                    ">",
+                "    <Group0 label=\"Go\" poussoir=\"1\" IgnorZeroValue=\"0\">", "      " + Midi("MIDI", 60, 0, 9),
+                "    </Group0>", "  </Button>", "</T>"})},
+        {"horizontal fader: no decrement records",
+         [&]() -> const CCtrl__Base * {
+             auto *fader = Add<CCtrl_FaderHorz>(nullptr);
+             fader->Bindings()[0].dmx = {5, 0};
+             fader->Bindings()[0].midiDecrement.command = 9;
+             return fader;
+         },
+         Lines({"<T>", "  <LinearSliderHori " + Attrs({.image = {100, 30}}) + ">",
+                "    <Group0>", "      <DMX channel=\"5\" univers=\"0\" />", "    </Group0>", "  </LinearSliderHori>",
+                "</T>"})},
+        {"vertical fader: locked, framed text",
+         [&]() -> const CCtrl__Base * {
+             auto *fader = Add<CCtrl_FaderVert>(nullptr);
+             fader->SetLocked(true);
+             fader->SetFontSize(12);
+             fader->SetDrawFrame(true);
+             fader->SetTextRect({1, 2, 30, 15});
+             return fader;
+         },
+         Lines({"<T>",
+                "  <LinearSliderVert " +
+                    Attrs({.lock = true, .image = {30, 100}, .text = {1, 2, 30, 15}, .font = 12, .frame = true}) +
+                    " />",
+                "</T>"})},
+        {"rotary fader with a design: its name and size",
+         [&]() -> const CCtrl__Base * {
+             auto *rotary = Add<CCtrl_FaderRotary>(nullptr);
+             rotary->SetDesign(Design("KNOB.ccd"));
+             return rotary;
+         },
+         Lines({"<T>", "  <RotSlider " + Attrs({.image = {64, 64}, .design = "knob.ccd"}) + " />", "</T>"})},
+        {"wheel: both decrement records",
+         [&]() -> const CCtrl__Base * {
+             auto *wheel = Add<CCtrl_Wheel>(nullptr);
+             wheel->Bindings()[0].midiDecrement = {.command = 7, .channel = 1, .status = 11};
+             wheel->Bindings()[0].dmxDecrement = {9, 1};
+             return wheel;
+         },
+         Lines({"<T>", "  <Wheel " + Attrs({.image = {80, 80}}) + ">", "    <Group0>",
+                "      " + Midi("MIDIdecrement", 7, 1, 11), "      <DMXdecrement channel=\"9\" univers=\"1\" />",
+                "    </Group0>", "  </Wheel>", "</T>"})},
+        {"label: its texts only, in Windows-1252",
+         [&]() -> const CCtrl__Base * {
+             auto *label = Add<CCtrl_Label>(nullptr);
+             label->SetLabel(0, QStringLiteral("Caf\u00e9"));
+             label->Bindings()[0].midi.command = 1;
+             return label;
+         },
+         Lines({"<T>", "  <Label " + Attrs({.image = {80, 40}}) + ">", "    <Group0 label=\"Caf\xE9\" />",
+                "  </Label>", "</T>"})},
+        {"colour mixer",
+         [&]() -> const CCtrl__Base * { return Add<CCtrl_Trichro>(nullptr); },
+         Lines({"<T>", "  <Trichro " + Attrs({.image = {242, 242}}) + " />", "</T>"})},
+        {"pan/tilt",
+         [&]() -> const CCtrl__Base * {
+             auto *pad = Add<CCtrl_PanTilt>(nullptr);
+             pad->SetLabel(0, QStringLiteral("Spot 1"));
+             return pad;
+         },
+         Lines({"<T>", "  <PanTilt " + Attrs({.image = {242, 242}}) + ">", "    <Group0 label=\"Spot 1\" />",
+                "  </PanTilt>", "</T>"})},
+        {"group of buttons: a set per button, then its page-0 controls",
+         [&]() -> const CCtrl__Base * {
+             auto *group = Add<CCtrl_GroupButtons>();
+             group->SetDesign(Design("pages.ccd"));
+             group->SetLabel(0, QStringLiteral("A"));
+             group->SetLabel(3, QStringLiteral("D"));
+             auto *inside = Add<CCtrl_FaderVert>(group);
+             inside->SetLabel(1, QStringLiteral("p2"));
+             Add<CCtrl_Button>(group)->SetIndexInParent(1); // not on page 0: not written
+             Add<CCtrl_Label>(nullptr);                       // not in the group
+             return group;
+         },
+         Lines({"<T>", "  <GroupButtons " + Attrs({.image = {200, 50}, .design = "Pages.ccd"}) + ">",
+                "    <Group0 label=\"A\" />", "    <Group3 label=\"D\" />",
+                "    <LinearSliderVert " + Attrs({.image = {30, 100}}) + ">", "      <Group1 label=\"p2\" />",
+                "    </LinearSliderVert>", "  </GroupButtons>", "</T>"})},
+        {"increment/decrement group: its mode flag only when set",
+         [&]() -> const CCtrl__Base * {
+             auto *group = Add<CCtrl_GroupIncDec>();
+             group->SetDesign(Design("steps.ccd"));
+             group->SetModeIncDec(true);
+             group->Bindings()[2].dmx = {1, 2};
+             return group;
+         },
+         Lines({"<T>",
+                "  <GroupIncDec " + Attrs({.image = {90, 30}, .design = "steps.ccd"}) + " GroupModeIncDec=\"1\">",
+                "    <Group2>", "      <DMX channel=\"1\" univers=\"2\" />", "    </Group2>", "  </GroupIncDec>",
+                "</T>"})},
+        {"increment/decrement group: both flags",
+         [&]() -> const CCtrl__Base * {
+             auto *group = Add<CCtrl_GroupIncDec>();
+             group->SetModeIncDec(true);
+             group->SetSendChildFeedback(true);
+             return group;
+         },
+         Lines({"<T>",
+                "  <GroupIncDec " + Attrs({.image = {100, 100}}) +
+                    " GroupModeIncDec=\"1\" GroupSendChildFeedback=\"1\" />",
+                "</T>"})},
+    };
+    for (const Case &c : cases) {
+        const CCtrl__Base *control = c.build();
+        EXPECT_EQ(Written(*control), c.expected) << c.what;
+    }
+}
+
+TEST_F(ConsoleModelTest, ReadControlsTakeTheFileDefaultsAndNewOnesTheirOwn)
+{
+    const auto created = std::make_unique<CCtrl_Button>(&m_console, nullptr, nullptr, nullptr);
+    const auto read = Read("<Button/>");
+    EXPECT_EQ(created->TextAlign(), kTextCentre);
+    EXPECT_EQ(read->TextAlign(), kTextFree);
+    EXPECT_FALSE(created->DrawFrame());
+    EXPECT_TRUE(read->DrawFrame());
+    EXPECT_FALSE(Read("<Button bDrawCadre=\"2\"/>")->DrawFrame()); // only 1 sets it
+    for (const CCtrl__Base *control : {static_cast<const CCtrl__Base *>(created.get()),
+                                       static_cast<const CCtrl__Base *>(read.get())}) {
+        EXPECT_FALSE(control->IsLocked());
+        EXPECT_EQ(control->TAlignX(), kAlignCentre);
+        EXPECT_EQ(control->TAlignY(), kAlignCentre);
+        EXPECT_EQ(control->TextColor(), MakeColorRef(50, 50, 50));
+        EXPECT_EQ(control->Color(), MakeColorRef(128, 128, 128));
+        EXPECT_EQ(control->FontSize(), 16);
+        EXPECT_EQ(control->StoredImageSize(), QSize(80, 40));
+        EXPECT_EQ(control->Bindings().Count(), 1);
+    }
+
+    // Pictures are locked unless the file says otherwise.
+    m_trees.push_back(Parsed("<Bitmap/>"));
+    EXPECT_TRUE(CCtrl_Bitmap(&m_console, nullptr, m_trees.back().get(), QString()).IsLocked());
+    m_trees.push_back(Parsed("<Bitmap Lock=\"0\"/>"));
+    EXPECT_FALSE(CCtrl_Bitmap(&m_console, nullptr, m_trees.back().get(), QString()).IsLocked());
+
+    // Malformed numbers read as 0, malformed colours keep the default.
+    const auto odd = Read("<Trichro x=\"abc\" y=\"12px\" color=\"#GG0000\" colorTxt=\"#0A0B0C\" sFontTxt=\"\"/>");
+    EXPECT_EQ(odd->Rect().topLeft(), QPoint(0, 12));
+    EXPECT_EQ(odd->Color(), MakeColorRef(128, 128, 128));
+    EXPECT_EQ(odd->TextColor(), MakeColorRef(10, 11, 12));
+    EXPECT_EQ(odd->FontSize(), 0);
+}
+
+TEST_F(ConsoleModelTest, ImageSizeComesFromTheFileThenTheDesignThenTheKind)
+{
+    EXPECT_EQ(Read("<Button ImageCx=\"0\" ImageCy=\"0\"/>")->StoredImageSize(), QSize(80, 40));
+    EXPECT_EQ(Read("<Button control_file_draw=\"push.ccd\"/>")->StoredImageSize(), QSize(64, 24));
+    EXPECT_EQ(Read("<Button control_file_draw=\"push.ccd\" ImageCx=\"0\" ImageCy=\"33\"/>")->StoredImageSize(),
+              QSize(0, 33));
+    EXPECT_EQ(Read("<Button control_file_draw=\"push.ccd\" ImageCx=\"70\" ImageCy=\"30\"/>")->StoredImageSize(),
+              QSize(70, 30));
+    // A design without the kind's part gives no size: the kind's default stands.
+    EXPECT_EQ(Read("<Wheel control_file_draw=\"push.ccd\"/>")->StoredImageSize(), QSize(80, 80));
+    EXPECT_EQ(Read("<PanTilt control_file_draw=\"push.ccd\"/>")->StoredImageSize(), QSize(242, 242));
+    EXPECT_EQ(Read("<LinearSliderVert/>")->StoredImageSize(), QSize(30, 100));
+    EXPECT_EQ(Read("<RotSlider/>")->StoredImageSize(), QSize(60, 60));
+
+    // Choosing a design in the editor takes its size; labels and pictures are their rectangle.
+    auto *button = Add<CCtrl_Button>(nullptr);
+    button->SetDesign(Design("push.ccd"));
+    EXPECT_EQ(button->GetImageSize(), QSize(64, 24));
+    button->SetDesign(nullptr);
+    EXPECT_TRUE(button->DesignName().isEmpty());
+    const auto label = Read("<Label cx=\"120\" cy=\"30\" ImageCx=\"5\" ImageCy=\"5\"/>");
+    EXPECT_EQ(label->GetImageSize(), QSize(120, 30));
+}
+
+TEST_F(ConsoleModelTest, DesignsAreFoundWithoutRegardToCaseOwnDesignsFirst)
+{
+    // The library's spelling replaces the file's.
+    auto read = Read("<RotSlider control_file_draw=\"KNOB.CCD\"/>");
+    EXPECT_EQ(read->Design(), Design("knob.ccd"));
+    EXPECT_EQ(read->DesignName(), QStringLiteral("knob.ccd"));
+
+    // A design beside the console wins over the library's of the same name.
+    CDataCCD &own = AddDesign(m_console.Designs(), "Knob.CCD");
+    read = Read("<RotSlider control_file_draw=\"knob.ccd\"/>");
+    EXPECT_EQ(read->Design(), &own);
+    EXPECT_EQ(read->DesignName(), QStringLiteral("Knob.CCD"));
+
+    // An unknown name stays as read, in the default look, and is written back.
+    read = Read("<RotSlider control_file_draw=\"Gone.ccd\"/>");
+    EXPECT_EQ(read->Design(), nullptr);
+    EXPECT_EQ(read->DesignName(), QStringLiteral("Gone.ccd"));
+    EXPECT_NE(Written(*read).find("control_file_draw=\"Gone.ccd\""), std::string::npos);
+    EXPECT_EQ(read->StoredImageSize(), QSize(60, 60));
+}
+
+TEST_F(ConsoleModelTest, TextPositionsPlaceTheTextAndMakeRoomForBands)
+{
+    auto *button = Add<CCtrl_Button>(nullptr);
+    button->SetRect({100, 200, 100, 60});
+    button->SetImageOffset({10, 10});
+    button->SetImageSize({80, 40});
+    button->SetTextAlign(kTextTop);
+    EXPECT_EQ(button->TextRect(), QRect(10, 10, 80, 21));
+    button->SetTextAlign(kTextBottom);
+    EXPECT_EQ(button->TextRect(), QRect(10, 29, 80, 21));
+    EXPECT_EQ(button->Rect(), QRect(100, 200, 100, 60));
+
+    // Above: the band is added to the rectangle and the image moves below it.
+    button->SetTextAlign(kTextAbove);
+    EXPECT_EQ(button->Rect(), QRect(100, 200, 100, 81));
+    EXPECT_EQ(button->TextRect(), QRect(0, 0, 100, 21));
+    EXPECT_EQ(button->ImageOffset(), QPoint(10, 31));
+    // Below: no second band; the image moves out of the band.
+    button->SetTextAlign(kTextBelow);
+    EXPECT_EQ(button->Rect().height(), 81);
+    EXPECT_EQ(button->TextRect(), QRect(0, 60, 100, 21));
+    EXPECT_EQ(button->ImageOffset(), QPoint(10, 10));
+    // Back onto the image: the band is given back.
+    button->SetTextAlign(kTextCentre);
+    EXPECT_EQ(button->Rect().height(), 60);
+    EXPECT_EQ(button->TextRect(), QRect(10, 10, 80, 40));
+    button->SetTextRect({1, 2, 3, 4});
+    button->SetTextAlign(kTextFree);
+    EXPECT_EQ(button->TextRect(), QRect(1, 2, 3, 4));
+
+    // The alignments place the image, then the text follows it.
+    button->SetTextAlign(kTextCentre);
+    button->SetTAlignX(kAlignEnd);
+    EXPECT_EQ(button->ImageOffset().x(), 20);
+    button->SetTAlignY(kAlignStart);
+    EXPECT_EQ(button->ImageOffset(), QPoint(20, 0));
+    EXPECT_EQ(button->TextRect(), QRect(20, 0, 80, 40));
+    button->SetTAlignX(kAlignCentre);
+    button->SetTAlignY(kAlignEnd);
+    EXPECT_EQ(button->ImageOffset(), QPoint(10, 20));
+    button->SetImageOffset({3, 4});
+    button->SetTAlignX(kAlignFree);
+    EXPECT_EQ(button->ImageOffset(), QPoint(3, 20));
+
+    // A label aligns its text with them; a picture ignores them.
+    auto *label = Add<CCtrl_Label>(nullptr);
+    label->SetRect({0, 0, 100, 60});
+    label->SetTAlignX(kAlignStart);
+    label->SetTAlignY(kAlignEnd);
+    EXPECT_EQ(label->TAlignX(), kAlignStart);
+    EXPECT_EQ(label->TAlignY(), kAlignEnd);
+    EXPECT_EQ(label->ImageOffset(), QPoint(0, 0));
+    CCtrl_Bitmap picture(&m_console, nullptr, nullptr, QString());
+    picture.SetTAlignX(kAlignStart);
+    EXPECT_EQ(picture.TAlignX(), kAlignCentre);
+}
+
+TEST_F(ConsoleModelTest, FadersMapValuesOntoTheirTravel)
+{
+    auto *horz = Add<CCtrl_FaderHorz>(nullptr);
+    EXPECT_EQ(horz->ValueToPosition(0), 0);
+    EXPECT_EQ(horz->ValueToPosition(64), 50); // 100 / 127 * 64 = 50.39
+    EXPECT_EQ(horz->ValueToPosition(127), 100);
+    EXPECT_EQ(horz->ValueToPosition(-5), 0);
+    EXPECT_EQ(horz->ValueToPosition(300), 100);
+    EXPECT_EQ(horz->PositionToValue(50), 63); // 127 / 100 * 50 = 63.5
+    EXPECT_EQ(horz->SetValue(64), 63);        // stored as the pixel it lands on
+    EXPECT_EQ(horz->GetValue(), 63);
+
+    // With a design: 100 wide drawn from a 200-pixel background, so the 20-pixel cursor and
+    // the 5-pixel offsets on both sides count half: 100 - 10 - 5.
+    horz->SetDesign(Design("fader.ccd"));
+    horz->SetImageSize({100, 15});
+    EXPECT_EQ(horz->Travel(), 85);
+    EXPECT_EQ(horz->ValueToPosition(127), 85);
+    EXPECT_EQ(horz->PositionToValue(85), 127);
+
+    // A vertical fader without a design travels its image height; an empty one stays at 0.
+    auto *vert = Add<CCtrl_FaderVert>(nullptr);
+    vert->SetImageSize({30, 254});
+    EXPECT_EQ(vert->ValueToPosition(1), 2);
+    vert->SetImageSize({30, 0});
+    EXPECT_EQ(vert->PositionToValue(10), 0);
+
+    auto *rotary = Add<CCtrl_FaderRotary>(nullptr);
+    EXPECT_EQ(rotary->ValueToPosition(0), 240);
+    EXPECT_EQ(rotary->ValueToPosition(127), 300);
+    EXPECT_EQ(rotary->ValueToPosition(64), 88); // 240 - 64 * 300 / 127 = 88.8
+    EXPECT_EQ(rotary->PositionToValue(240), 0);
+    EXPECT_EQ(rotary->PositionToValue(300), 127);
+    EXPECT_EQ(rotary->PositionToValue(88), 64);
+    rotary->SetDesign(Design("knob.ccd"));
+    EXPECT_EQ(rotary->ValueToPosition(1), 222); // 225 - 270 / 127
+    EXPECT_EQ(rotary->ValueToPosition(127), 315);
+}
+
+TEST_F(ConsoleModelTest, ButtonsWheelsGroupsAndPadsKeepTheirValues)
+{
+    auto *button = Add<CCtrl_Button>(nullptr);
+    EXPECT_EQ(button->ValueToPosition(0), 0);
+    EXPECT_EQ(button->ValueToPosition(1), 1);
+    EXPECT_EQ(button->ValueToPosition(127), 1);
+    EXPECT_EQ(button->PositionToValue(0), 0);
+    EXPECT_EQ(button->PositionToValue(-4), 127);
+    button->SetValue(90);
+    EXPECT_EQ(button->GetValue(), 1);
+    button->SetValue(0);
+    EXPECT_EQ(button->GetValue(), 0);
+
+    auto *wheel = Add<CCtrl_Wheel>(nullptr);
+    EXPECT_EQ(wheel->SetValue(-1), 0);
+    EXPECT_EQ(wheel->ValueToPosition(99), 17);
+    EXPECT_EQ(wheel->SetValue(37), 2);
+    EXPECT_EQ(wheel->GetValue(), 1);
+    EXPECT_EQ(wheel->SetValue(-37), 0); // -37 + 3 * 18 = 17
+    EXPECT_EQ(wheel->GetValue(), 17);
+    wheel->SetDesign(Design("wheel8.ccd"));
+    EXPECT_EQ(wheel->SetValue(19), 2);
+    EXPECT_EQ(wheel->GetValue(), 3);
+
+    auto *pages = Add<CCtrl_GroupButtons>();
+    EXPECT_EQ(pages->SetValue(2), 0); // no design: nothing to select
+    pages->SetDesign(Design("pages.ccd"));
+    EXPECT_EQ(pages->SetValue(2), 2);
+    EXPECT_EQ(pages->GetCurrentGroupIndex(), 2);
+    EXPECT_EQ(pages->SetValue(4), 0);
+    EXPECT_EQ(pages->SetValue(3), 3);
+    EXPECT_EQ(pages->SetValue(-3), 0);
+    EXPECT_EQ(pages->GetValue(), 0);
+
+    auto *steps = Add<CCtrl_GroupIncDec>();
+    EXPECT_EQ(steps->SetValue(2), 0);
+    steps->SetDesign(Design("steps.ccd"));
+    EXPECT_EQ(steps->SetValue(-1), 2);
+    EXPECT_EQ(steps->SetValue(7), 1);
+    EXPECT_EQ(steps->GetCurrentGroupIndex(), 1);
+
+    // Contained controls keep one value per page and use the page their group shows.
+    auto *pad = Add<CCtrl_PanTilt>(steps);
+    auto *fader = Add<CCtrl_FaderHorz>(steps);
+    pad->SetValue(10);
+    pad->SetSecondValue(20);
+    fader->SetValue(127);
+    steps->SetValue(2);
+    EXPECT_EQ(pad->GetValue(), 0);
+    EXPECT_EQ(pad->GetSecondValue(), 0);
+    EXPECT_EQ(fader->GetValue(), 0);
+    pad->SetSecondValue(5);
+    steps->SetValue(1);
+    EXPECT_EQ(pad->GetValue(), 10);
+    EXPECT_EQ(pad->GetSecondValue(), 20);
+    EXPECT_EQ(fader->GetValue(), 127);
+    EXPECT_EQ(fader->ValueAt(1), 127);
+    EXPECT_EQ(fader->ValueAt(2), 0);
+
+    auto *mixer = Add<CCtrl_Trichro>(nullptr);
+    EXPECT_EQ(mixer->SetValue(0x123456), 0x123456);
+    EXPECT_EQ(mixer->GetValue(), 0x123456);
+}
+
+TEST_F(ConsoleModelTest, HitTestsTheZoomedImageAreaOnTheShownPage)
+{
+    auto *button = Add<CCtrl_Button>(nullptr);
+    button->SetRect({100, 50, 80, 40});
+    button->SetImageOffset({10, 5});
+    button->SetImageSize({20, 10});
+    QRect tested;
+    EXPECT_EQ(button->HitTest(110, 55, &tested, false), button);
+    EXPECT_EQ(tested, QRect(110, 55, 20, 10));
+    EXPECT_EQ(button->HitTest(129, 64, nullptr, false), button);
+    EXPECT_EQ(button->HitTest(130, 60, nullptr, false), nullptr); // right edge excluded
+    EXPECT_EQ(button->HitTest(105, 55, nullptr, false), nullptr); // in the rectangle, not the image
+
+    // Every edge is zoomed and truncated on its own: 110 * 1.5 = 165, 130 * 1.5 = 195.
+    button->SetZoom(1.5f);
+    button->HitTest(0, 0, &tested, false);
+    EXPECT_EQ(tested, QRect(165, 82, 30, 15));
+    button->SetImageOffset({11, 5});
+    button->HitTest(0, 0, &tested, false);
+    EXPECT_EQ(tested, QRect(166, 82, 30, 15)); // 166.5 and 196.5
+
+    // Labels and pictures answer on their whole rectangle.
+    auto *label = Add<CCtrl_Label>(nullptr);
+    label->SetRect({0, 0, 50, 20});
+    EXPECT_EQ(label->HitTest(45, 15, nullptr, false), label);
+
+    // A contained control answers on page 0, or on the page shown when asked so.
+    auto *pages = Add<CCtrl_GroupButtons>();
+    pages->SetDesign(Design("pages.ccd"));
+    auto *first = Add<CCtrl_FaderHorz>(pages);
+    auto *second = Add<CCtrl_FaderHorz>(pages);
+    second->SetIndexInParent(2);
+    for (CCtrl__Base *fader : {static_cast<CCtrl__Base *>(first), static_cast<CCtrl__Base *>(second)})
+        fader->SetRect({0, 0, 100, 30});
+    EXPECT_EQ(first->HitTest(5, 5, nullptr, false), first);
+    EXPECT_EQ(second->HitTest(5, 5, nullptr, false), nullptr);
+    pages->SetValue(2);
+    EXPECT_EQ(first->HitTest(5, 5, nullptr, true), nullptr);
+    EXPECT_EQ(second->HitTest(5, 5, nullptr, true), second);
+    EXPECT_EQ(first->HitTest(5, 5, nullptr, false), first);
+}
+
+TEST_F(ConsoleModelTest, CopyingTakesTheLookButNotBindingsLockOrIdentity)
+{
+    auto *source = Add<CCtrl_Button>(nullptr);
+    source->SetRect({1, 2, 3, 4});
+    source->SetDesign(Design("push.ccd"));
+    source->SetTextAlign(kTextAbove);
+    source->SetColor(MakeColorRef(9, 9, 9));
+    source->SetLabel(0, QStringLiteral("go"));
+    source->SetLocked(true);
+    source->Bindings()[0].midi.command = 5;
+    source->Bindings()[0].pushButton = true;
+    auto *target = Add<CCtrl_Button>(nullptr);
+    target->Bindings()[0].dmx.channel = 7;
+    ASSERT_NE(target->Id(), source->Id());
+    const int targetId = target->Id();
+
+    target->CopyFrom(*source);
+    EXPECT_EQ(target->Rect(), source->Rect());
+    EXPECT_EQ(target->Design(), source->Design());
+    EXPECT_EQ(target->DesignName(), QStringLiteral("push.ccd"));
+    EXPECT_EQ(target->TextAlign(), kTextAbove);
+    EXPECT_EQ(target->TextRect(), source->TextRect());
+    EXPECT_EQ(target->Color(), MakeColorRef(9, 9, 9));
+    EXPECT_EQ(target->Label(0), QStringLiteral("go"));
+    EXPECT_TRUE(target->Bindings()[0].pushButton);
+    EXPECT_FALSE(target->IsLocked());
+    EXPECT_EQ(target->Id(), targetId);
+    EXPECT_EQ(target->Bindings()[0].midi.command, -1);
+    EXPECT_EQ(target->Bindings()[0].dmx.channel, 7);
+}
+
+TEST_F(ConsoleModelTest, GroupsGiveTheirControlsOneBindingSetPerPage)
+{
+    auto *pages = Add<CCtrl_GroupButtons>();
+    EXPECT_EQ(pages->Bindings().Count(), 1);
+    pages->SetDesign(Design("pages.ccd"));
+    EXPECT_EQ(pages->Bindings().Count(), 4);
+    ASSERT_EQ(pages->Buttons().size(), 4u);
+    EXPECT_EQ(pages->Buttons()[1]->Rect(), QRect(50, 0, 50, 50));
+    EXPECT_EQ(pages->Buttons()[1]->ImageOffset(), QPoint(5, 5));
+    EXPECT_EQ(pages->Buttons()[1]->StoredImageSize(), QSize(40, 40));
+    EXPECT_EQ(pages->Buttons()[1]->TextRect(), QRect(0, 40, 50, 10));
+
+    auto *fader = Add<CCtrl_FaderVert>(nullptr);
+    EXPECT_EQ(fader->Bindings().Count(), 1);
+    fader->SetParentGroup(pages);
+    EXPECT_EQ(fader->Bindings().Count(), 4);
+    // Leaving the group, or joining a smaller one, keeps the sets it has.
+    auto *steps = Add<CCtrl_GroupIncDec>();
+    steps->SetDesign(Design("steps.ccd"));
+    EXPECT_EQ(steps->Bindings().Count(), 3);
+    fader->SetParentGroup(steps);
+    EXPECT_EQ(fader->Bindings().Count(), 4);
+
+    // Reading inside a group takes every page's set; outside one, "Group0" only.
+    const std::string element = "<LinearSliderHori><Group0 label=\"a\"/><Group2 label=\"c\"/>"
+                                "<Group3 label=\"d\"/></LinearSliderHori>";
+    const auto inside = Read(element, steps);
+    EXPECT_EQ(inside->Bindings().Count(), 3);
+    EXPECT_EQ(inside->Label(2), QStringLiteral("c"));
+    const auto outside = Read(element);
+    EXPECT_EQ(outside->Bindings().Count(), 1);
+    EXPECT_EQ(outside->Label(0), QStringLiteral("a"));
+
+    // A group reads one set per page of its design, and none without it; labels of groups
+    // are written but not read back.
+    const std::string group = "<GroupButtons control_file_draw=\"PAGES.ccd\"><Group0 label=\"x\"><DMX channel=\"1\"/>"
+                              "</Group0><Group3><DMX channel=\"4\"/></Group3></GroupButtons>";
+    const auto withDesign = Read(group);
+    EXPECT_EQ(withDesign->Bindings().Count(), 4);
+    EXPECT_EQ(withDesign->Bindings()[3].dmx.channel, 4);
+    EXPECT_EQ(withDesign->Label(0), QString());
+    const auto withoutDesign = Read("<GroupButtons><Group0><DMX channel=\"1\"/></Group0></GroupButtons>");
+    EXPECT_EQ(withoutDesign->Bindings()[0].dmx.channel, -1);
+}
