@@ -1,0 +1,206 @@
+// Reading and writing console files.
+#include "model/console_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+#include <memory>
+
+#include "app/file_messages.h"
+#include "app/folders.h"
+#include "app/word_ids.h"
+#include "app/words.h"
+#include "model/console_data.h"
+#include "model/ctrl_factory.h"
+#include "xml/xml_node.h"
+
+namespace dataConsole {
+
+namespace {
+
+using korvane::MessageSeverity;
+
+constexpr char kRootElement[] = "CSL2";
+constexpr char kAuthorKey[] = "Author";
+constexpr char kVersionKey[] = "Version";
+constexpr char kAuthor[] = "orlen";
+constexpr char kVersion[] = "1.0";
+constexpr char kWidth[] = "cx";
+constexpr char kHeight[] = "cy";
+constexpr char kBackground[] = "color_back";
+constexpr char kTransparentBackground[] = "TransparentBackground";
+constexpr char kSnapToGrid[] = "SnapMag";
+constexpr char kGridColor[] = "GridColor";
+constexpr char kGridStep[] = "GridStep";
+constexpr char kGridSubStep[] = "GridSubStep";
+constexpr char kPictureFolder[] = "_background";
+
+// What the readers of one file share.
+struct CReadContext
+{
+    CConsoleData &console;
+    CCtrlHost *host;
+    QString pictureFolder;
+};
+
+void ReportError(const QString &path, const QString &text)
+{
+    korvane::ReportFileMessage(MessageSeverity::Error, path, korvane::Word(korvane::word::kErrorCaption), text);
+}
+
+// The file's tree, or null (with the reason reported) when it cannot be read or parsed.
+std::unique_ptr<CXmlNode> ParseConsoleFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportError(path, QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        return nullptr;
+    }
+    const QByteArray bytes = file.readAll();
+    std::unique_ptr<CXmlNode> root = korvane::ParseXml(bytes.constData(), std::size_t(bytes.size()));
+    if (!root)
+        ReportError(path, QStringLiteral("The file is not a well-formed console file."));
+    return root;
+}
+
+// Warns about a foreign header; false when the version is not ours.
+bool CheckRoot(const CXmlNode &root, const QString &path)
+{
+    const char *author = root.GetAttribute(kAuthorKey);
+    if (!author || std::strcmp(author, kAuthor) != 0) {
+        korvane::ReportFileMessage(MessageSeverity::Warning, path, korvane::Word(korvane::word::kErrorCaption),
+                                   korvane::Word(korvane::word::kWrongFileHeader));
+    }
+    const char *version = root.GetAttribute(kVersionKey);
+    if (!version || std::strcmp(version, kVersion) != 0) {
+        ReportError(path, korvane::Word(korvane::word::kWrongFileVersion));
+        return false;
+    }
+    return true;
+}
+
+bool IsStandardConsoleFolder(const QString &folder, const QString &appFolder)
+{
+    const QString standard = QFileInfo(korvane::CAppFolders(appFolder).ConsoleFolder()).absoluteFilePath();
+    return QDir::cleanPath(folder).compare(QDir::cleanPath(standard), Qt::CaseInsensitive) == 0;
+}
+
+void ReadSettings(const CXmlNode &root, CConsoleSettings &settings)
+{
+    settings.width = root.GetAttributeInt(kWidth, 0);
+    settings.height = root.GetAttributeInt(kHeight, 0);
+    root.GetAttributeColor(kBackground, &settings.background);
+    settings.transparentBackground = root.GetAttributeBool(kTransparentBackground, false);
+    settings.snapToGrid = root.GetAttributeInt(kSnapToGrid, 1) == 1;
+    root.GetAttributeColor(kGridColor, &settings.gridColor);
+    settings.gridStep = root.GetAttributeInt(kGridStep, 100);
+    settings.gridSubStep = root.GetAttributeInt(kGridSubStep, 20);
+}
+
+void ReadElement(CReadContext &context, const CXmlNode &element, CCtrl__Base *parent);
+
+// A group joins the list before the controls it holds. Without its design it has no pages,
+// so the controls inside it are not read.
+void ReadGroup(CReadContext &context, const CXmlNode &element, int kind)
+{
+    CCtrl__Base *group =
+        context.console.AddControl(CreateControl(kind, &context.console, context.host, &element, nullptr));
+    if (!group->Design())
+        return;
+    for (const CXmlNode *child = element.FirstChild(); child; child = child->NextSibling())
+        ReadElement(context, *child, group);
+}
+
+// One child of the root or of a group; elements of any other name are skipped with all
+// they hold.
+void ReadElement(CReadContext &context, const CXmlNode &element, CCtrl__Base *parent)
+{
+    const int kind = KindOfTag(element.Name());
+    if (kind < 0)
+        return;
+    if (kind == kCtrlBitmap) {
+        context.console.AddPicture(
+            std::make_unique<CCtrl_Bitmap>(&context.console, context.host, &element, context.pictureFolder));
+    } else if (kind == kCtrlGroupButtons || kind == kCtrlGroupIncDec) {
+        ReadGroup(context, element, kind);
+    } else {
+        context.console.AddControl(CreateControl(kind, &context.console, context.host, &element, parent));
+    }
+}
+
+} // namespace
+
+bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder, CCtrlHost *host)
+{
+    const QFileInfo info(path);
+    std::unique_ptr<CXmlNode> root;
+    if (info.exists()) {
+        root = ParseConsoleFile(path);
+        if (!root || !CheckRoot(*root, path))
+            return false;
+    }
+    console.SetFilePath(path);
+    const QString folder = info.absolutePath();
+    // Consoles of the application's own folder use the design library only.
+    if (!IsStandardConsoleFolder(folder, appFolder))
+        FillConsoleDesignList(console.Designs(), path);
+    if (!root)
+        return true;
+
+    ReadSettings(*root, console.settings);
+    CReadContext context{console, host, korvane::ResolvePathNoCase(folder, QLatin1String(kPictureFolder))};
+    for (const CXmlNode *child = root->FirstChild(); child; child = child->NextSibling())
+        ReadElement(context, *child, nullptr);
+    return true;
+}
+
+std::string ConsoleFileBytes(const CConsoleData &console)
+{
+    const CConsoleSettings &settings = console.settings;
+    CXmlNode root(kRootElement);
+    root.AddAttribute(kAuthorKey, kAuthor);
+    root.AddAttribute(kVersionKey, kVersion);
+    root.AddAttributeInt(kWidth, settings.width);
+    root.AddAttributeInt(kHeight, settings.height);
+    root.AddAttributeColor(kBackground, settings.background);
+    root.AddAttributeBool(kTransparentBackground, settings.transparentBackground);
+    root.AddAttributeBool(kSnapToGrid, settings.snapToGrid);
+    root.AddAttributeColor(kGridColor, settings.gridColor);
+    root.AddAttributeInt(kGridStep, settings.gridStep);
+    root.AddAttributeInt(kGridSubStep, settings.gridSubStep);
+    for (const std::unique_ptr<CCtrl_Bitmap> &picture : console.Pictures())
+        picture->SaveXml(root, console.Controls());
+    // Contained controls are written inside their group's element.
+    for (const std::unique_ptr<CCtrl__Base> &control : console.Controls()) {
+        if (!control->ParentGroup())
+            control->SaveXml(root, console.Controls());
+    }
+    std::string bytes;
+    korvane::SaveXmlString(bytes, root);
+    return bytes;
+}
+
+bool WriteConsoleFile(const CConsoleData &console, const QString &path, QString *error)
+{
+    const std::string bytes = ConsoleFileBytes(console);
+    // Unbuffered, so that a short write (a full disk) is seen here: the buffered flush of
+    // the toolkit takes one for success and would rename a truncated file over the old one.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; written && done < qint64(bytes.size());) {
+        const qint64 count = file.write(bytes.data() + done, qint64(bytes.size()) - done);
+        written = count > 0;
+        done += count;
+    }
+    if (written && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+} // namespace dataConsole
