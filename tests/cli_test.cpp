@@ -148,3 +148,84 @@ TEST(Cli, DesignResaveAndCheck)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
 }
+
+TEST(Cli, ConsoleResave)
+{
+    QTemporaryDir app;
+    QTemporaryDir show;
+    const QString library = app.filePath(QStringLiteral("_Common/console/_ccd/"));
+    ASSERT_TRUE(QDir().mkpath(library));
+    ASSERT_TRUE(QDir().mkpath(show.filePath(QStringLiteral("_ccd"))));
+    ASSERT_TRUE(QDir().mkpath(show.filePath(QStringLiteral("_background"))));
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(Qt::darkRed);
+    ASSERT_TRUE(image.save(library + QStringLiteral("dial.png")));
+    ASSERT_TRUE(image.scaled(100, 50).save(show.filePath(QStringLiteral("_ccd/pg.png"))));
+    ASSERT_TRUE(image.scaled(32, 16).save(show.filePath(QStringLiteral("_background/Stage.png"))));
+    WriteFile(library + QStringLiteral("Knob.ccd"), "<config_control_design Author=\"orlen\" Version=\"1.0\">"
+                                                    "<RotSlider Image=\"dial.png\"/></config_control_design>");
+    WriteFile(show.filePath(QStringLiteral("_ccd/Pages.ccd")),
+              "<config_control_design Author=\"orlen\" Version=\"1.0\"><GroupButtons Background=\"pg.png\">"
+              "<Button cx=\"50\" cy=\"50\"/><Button x=\"50\" cx=\"50\" cy=\"50\"/></GroupButtons>"
+              "</config_control_design>");
+
+    // The designs of the library and of the console's own folder, and the picture beside it:
+    // every size and name is taken from them, every missing attribute from the file's defaults.
+    const QString in = show.filePath(QStringLiteral("in.csl2"));
+    WriteFile(in, "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"320\" cy=\"200\">"
+                  "<Bitmap name=\"stage.png\" x=\"4\"/><RotSlider control_file_draw=\"KNOB.CCD\" x=\"10\" y=\"20\"/>"
+                  "<GroupButtons control_file_draw=\"pages.ccd\"><Label><Group1 label=\"B\"/></Label></GroupButtons>"
+                  "</CSL2>");
+    const QByteArray tail = "TextAlign=\"0\" TAlignX=\"2\" TAlignY=\"2\" info_x=\"0\" info_cx=\"0\" info_y=\"0\" "
+                            "info_cy=\"0\" colorTxt=\"#323232\" sFontTxt=\"16\" bDrawCadre=\"1\" color=\"#808080\"";
+    const QByteArray expected =
+        "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"320\" cy=\"200\" color_back=\"#505050\" "
+        "TransparentBackground=\"0\" SnapMag=\"1\" GridColor=\"#757575\" GridStep=\"100\" GridSubStep=\"20\">\r\n"
+        "  <Bitmap name=\"stage.png\" Lock=\"1\" x=\"4\" y=\"0\" cx=\"32\" cy=\"16\" ctrl_x=\"0\" ctrl_y=\"0\" "
+        "ImageCx=\"32\" ImageCy=\"16\" control_file_draw=\"\" " + tail + " />\r\n"
+        "  <RotSlider Lock=\"0\" x=\"10\" y=\"20\" cx=\"0\" cy=\"0\" ctrl_x=\"0\" ctrl_y=\"0\" ImageCx=\"48\" "
+        "ImageCy=\"48\" control_file_draw=\"Knob.ccd\" " + tail + " />\r\n"
+        "  <GroupButtons Lock=\"0\" x=\"0\" y=\"0\" cx=\"0\" cy=\"0\" ctrl_x=\"0\" ctrl_y=\"0\" ImageCx=\"100\" "
+        "ImageCy=\"50\" control_file_draw=\"Pages.ccd\" " + tail + ">\r\n"
+        "    <Label Lock=\"0\" x=\"0\" y=\"0\" cx=\"0\" cy=\"0\" ctrl_x=\"0\" ctrl_y=\"0\" ImageCx=\"80\" ImageCy=\"40\" "
+        "control_file_draw=\"\" " + tail + ">\r\n"
+        "      <Group1 label=\"B\" />\r\n"
+        "    </Label>\r\n"
+        "  </GroupButtons>\r\n"
+        "</CSL2>\r\n";
+    const QStringList appOption{QStringLiteral("--app-folder"), app.path()};
+    const QString out = show.filePath(QStringLiteral("out.csl2"));
+    CliRun run = RunCli(appOption + QStringList{QStringLiteral("resave"), in, out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(ReadFile(out).toStdString(), expected.toStdString());
+    const QString again = show.filePath(QStringLiteral("again.CSL2"));
+    EXPECT_EQ(RunCli(appOption + QStringList{QStringLiteral("resave"), out, again}).exitCode, 0);
+    EXPECT_EQ(ReadFile(again), expected);
+
+    // A foreign header is a warning; the console is still written.
+    WriteFile(in, "<CSL2 Author=\"someone\" Version=\"1.0\"/>");
+    run = RunCli(appOption + QStringList{QStringLiteral("resave"), in, out});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(in + QStringLiteral(": warning: Wrong file header!"))) << run.err.toStdString();
+    EXPECT_TRUE(ReadFile(out).startsWith("<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"0\" cy=\"0\""));
+
+    // Refused consoles: the reason on stderr, and the output left as it was.
+    const QString untouched = show.filePath(QStringLiteral("untouched.csl2"));
+    WriteFile(untouched, "old");
+    const QString version = show.filePath(QStringLiteral("version.csl2"));
+    WriteFile(version, "<CSL2 Author=\"orlen\" Version=\"1.0.0\"><Button/></CSL2>");
+    const QString broken = show.filePath(QStringLiteral("broken.csl2"));
+    WriteFile(broken, "<CSL2 Author=\"orlen\" Version=\"1.0\"><Button>");
+    for (const QString &refused : {version, broken, show.filePath(QStringLiteral("missing.csl2"))}) {
+        run = RunCli(appOption + QStringList{QStringLiteral("resave"), refused, untouched});
+        EXPECT_EQ(run.exitCode, 1) << refused.toStdString();
+        EXPECT_TRUE(run.err.contains(refused)) << run.err.toStdString();
+        EXPECT_EQ(ReadFile(untouched), QByteArray("old"));
+    }
+    EXPECT_TRUE(RunCli(appOption + QStringList{QStringLiteral("resave"), version, untouched})
+                    .err.contains(QStringLiteral("error: Wrong file version!")));
+
+    run = RunCli(appOption + QStringList{QStringLiteral("resave"), out, show.filePath(QStringLiteral("no/dir/x.csl2"))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
+}

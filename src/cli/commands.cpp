@@ -27,7 +27,10 @@ int CannotRead(const QString &path, const QString &reason)
 const QList<Command> &Commands()
 {
     static const QList<Command> commands = {
-        {"resave", "IN.ccd OUT.ccd", "read a design as the design editor does and write it to OUT", 2, &RunResave},
+        {"resave", "IN OUT",
+         "read a console (.csl2) as the editor opens it, or a design (.ccd) as the design editor does, and "
+         "write it to OUT",
+         2, &RunResave},
         {"check", "FILE...", "list the parts of each design file and the images it names that are missing",
          kOneOrMore, &RunCheck},
         {"xml-roundtrip", "IN OUT", "parse IN with the XML library and write the tree to OUT", 2, &RunXmlRoundTrip},

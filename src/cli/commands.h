@@ -29,6 +29,8 @@ int RunMidiMonitor(const QCommandLineParser &parser, const QStringList &argument
 
 int RunXmlRoundTrip(const QCommandLineParser &parser, const QStringList &arguments);
 int RunResave(const QCommandLineParser &parser, const QStringList &arguments);
+// resave of a console file (.csl2), as the editor opens it.
+int RunResaveConsole(const QCommandLineParser &parser, const QStringList &arguments);
 int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);
 
 } // namespace korvane::cli

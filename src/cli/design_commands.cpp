@@ -4,6 +4,7 @@
 
 #include "app/file_messages.h"
 #include "app/folders.h"
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "design/data_ccd.h"
 
@@ -12,31 +13,6 @@ namespace korvane::cli {
 namespace {
 
 using dataConsole::CDataCCD;
-
-QString AppFolderOf(const QCommandLineParser &parser)
-{
-    return ResolveAppFolder(CurrentAppFolderSources(parser.value(QStringLiteral("app-folder"))));
-}
-
-// Prints the readers' messages as "FILE: warning: ..." and remembers whether one refused
-// the file, so that the caller adds no second reason.
-class CPrintingSink : public CFileMessageSink
-{
-public:
-    void FileMessage(MessageSeverity severity, const QString &file, const QString &,
-                     const QString &text) override
-    {
-        QTextStream(stderr) << file << (severity == MessageSeverity::Warning ? ": warning: " : ": error: ") << text
-                            << Qt::endl;
-        if (severity == MessageSeverity::Error)
-            m_errorReported = true;
-    }
-    bool ErrorReported() const { return m_errorReported; }
-    void Clear() { m_errorReported = false; }
-
-private:
-    bool m_errorReported = false;
-};
 
 // Reads a design as the design editor does: with its image names, the images looked for in
 // the file's own folder first, then in the application's design folder.
@@ -109,8 +85,11 @@ int RunResave(const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString &in = arguments.at(0);
     const QString &out = arguments.at(1);
+    if (in.endsWith(QLatin1String(".csl2"), Qt::CaseInsensitive))
+        return RunResaveConsole(parser, arguments);
     if (!IsDesignFile(in)) {
-        QTextStream(stderr) << "korvane-cli: resave reads design files (.ccd): " << in << Qt::endl;
+        QTextStream(stderr) << "korvane-cli: resave reads console files (.csl2) and design files (.ccd): " << in
+                            << Qt::endl;
         return kExitUsage;
     }
     CPrintingSink sink;
