@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
 
 #include "app/file_messages.h"
 #include "app/folders.h"
+#include "app/save_file.h"
 #include "app/text_codec.h"
 #include "app/word_ids.h"
 #include "app/words.h"
@@ -692,14 +692,7 @@ std::string CDataCCD::SaveToString() const
 
 bool CDataCCD::WriteFile(const QString &path, QString *error) const
 {
-    const std::string bytes = SaveToString();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size())
-        && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return korvane::SaveFileSafely(path, SaveToString(), error);
 }
 
 bool CDataCCD::Save(const QString &folder, const QString &fileName) const

@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 #include <memory>
 
 #include "app/file_messages.h"
+#include "app/save_file.h"
 #include "app/folders.h"
 #include "app/word_ids.h"
 #include "app/words.h"
@@ -186,21 +186,7 @@ std::string ConsoleFileBytes(const CConsoleData &console)
 bool WriteConsoleFile(const CConsoleData &console, const QString &path, QString *error)
 {
     const std::string bytes = ConsoleFileBytes(console);
-    // Unbuffered, so that a short write (a full disk) is seen here: the buffered flush of
-    // the toolkit takes one for success and would rename a truncated file over the old one.
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (qint64 done = 0; written && done < qint64(bytes.size());) {
-        const qint64 count = file.write(bytes.data() + done, qint64(bytes.size()) - done);
-        written = count > 0;
-        done += count;
-    }
-    if (written && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    return korvane::SaveFileSafely(path, bytes, error);
 }
 
 } // namespace dataConsole
