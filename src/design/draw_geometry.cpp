@@ -1,37 +1,120 @@
 #include "design/draw_geometry.h"
 
+#include <cmath>
+
 #include "design/data_ccd.h"
 
 namespace dataConsole {
 
 namespace {
 
-// The length left for a cursor along one axis of `length` pixels, drawn from a background
-// `backgroundLength` long. A background without extent is drawn at its own scale.
-int Travel(int length, int backgroundLength, int cursorLength, int offset)
+// Float to integer as the drawing has always done it: toward zero.
+int Trunc(float value)
 {
-    const float scale = backgroundLength > 0 ? float(length) / float(backgroundLength) : 1.0f;
-    return static_cast<int>(float(length) - float(cursorLength) * scale - 2.0f * float(offset) * scale);
+    return static_cast<int>(value);
+}
+
+// The sizes and offsets of a slider's cursor in design pixels; all zero without a design.
+struct CSliderMetrics
+{
+    QSize background{0, 0};
+    QSize cursor{0, 0};
+    float offsetX = 0;
+    float offsetY = 0;
+};
+
+CSliderMetrics SliderMetrics(const CDataCCD *design, bool vertical)
+{
+    if (!design)
+        return {};
+    const CDataCCD::CSlider &slider = vertical ? design->sliderVert : design->sliderHorz;
+    return {slider.BackgroundSize(vertical), slider.CursorSize(vertical), float(slider.offsetX),
+            float(slider.offsetY)};
+}
+
+int Clamp(int position, int travel)
+{
+    if (position < 0)
+        return 0;
+    return position > travel ? travel : position;
+}
+
+QRect ScaledAt(const QRect &rect, CScale scale, int x, int y, QSize size)
+{
+    return QRect(rect.left() + Trunc(float(x) * scale.sx), rect.top() + Trunc(float(y) * scale.sy),
+                 Trunc(float(size.width()) * scale.sx), Trunc(float(size.height()) * scale.sy));
 }
 
 } // namespace
 
+CScale ScaleOf(const QRect &rect, QSize imageSize)
+{
+    CScale scale;
+    if (imageSize.width() > 0)
+        scale.sx = float(rect.width()) / float(imageSize.width());
+    if (imageSize.height() > 0)
+        scale.sy = float(rect.height()) / float(imageSize.height());
+    return scale;
+}
+
 int SliderTravelHorz(const QRect &rect, const CDataCCD *design)
 {
-    if (!design)
-        return rect.width();
-    const CDataCCD::CSlider &slider = design->sliderHorz;
-    return Travel(rect.width(), slider.BackgroundSize(false).width(), slider.CursorSize(false).width(),
-                  slider.offsetX);
+    const CSliderMetrics m = SliderMetrics(design, false);
+    const float sx = ScaleOf(rect, m.background).sx;
+    return Trunc(float(rect.width()) - float(m.cursor.width()) * sx - 2.0f * m.offsetX * sx);
 }
 
 int SliderTravelVert(const QRect &rect, const CDataCCD *design)
 {
+    const CSliderMetrics m = SliderMetrics(design, true);
+    const float sy = ScaleOf(rect, m.background).sy;
+    return Trunc(float(rect.height()) - float(m.cursor.height()) * sy - 2.0f * m.offsetY * sy);
+}
+
+int SliderPosFromPointHorz(const QRect &rect, const CDataCCD *design, int x)
+{
+    const CSliderMetrics m = SliderMetrics(design, false);
+    const float sx = ScaleOf(rect, m.background).sx;
+    const int position = x - Trunc(m.offsetX * sx + float(m.cursor.width()) * sx * 0.5f);
+    return Clamp(position, SliderTravelHorz(rect, design));
+}
+
+int SliderPosFromPointVert(const QRect &rect, const CDataCCD *design, int y)
+{
+    const CSliderMetrics m = SliderMetrics(design, true);
+    const float sy = ScaleOf(rect, m.background).sy;
+    const int travel = SliderTravelVert(rect, design);
+    const int fromTop = y - Trunc(m.offsetY * sy + float(m.cursor.height()) * sy * 0.5f);
+    // Moving the mouse up raises the position: 0 is at the bottom.
+    return travel - Clamp(fromTop, travel);
+}
+
+int HitGroupButton(const QRect &rect, const CDataCCD *design, QPoint point)
+{
     if (!design)
-        return rect.height();
-    const CDataCCD::CSlider &slider = design->sliderVert;
-    return Travel(rect.height(), slider.BackgroundSize(true).height(), slider.CursorSize(true).height(),
-                  slider.offsetY);
+        return -1;
+    const CDataCCD::CGroupButtons &group = design->groupButtons;
+    const CScale scale = ScaleOf(rect, group.Size());
+    for (int i = 0; i < group.ButtonCount(); ++i) {
+        const QRect &image = group.Button(i)->image;
+        if (ScaledAt(rect, scale, image.left(), image.top(), image.size()).contains(point))
+            return i;
+    }
+    return -1;
+}
+
+int HitGroupIncDec(const QRect &rect, const CDataCCD *design, QPoint point)
+{
+    if (!design)
+        return -1;
+    const CDataCCD::CGroupIncDec &group = design->groupIncDec;
+    const CScale scale = ScaleOf(rect, group.Size());
+    const CMyImageManagerExternFile &images = design->ImageManager();
+    if (ScaledAt(rect, scale, group.incX, group.incY, images.ImageSize(ccdImage::kIncOff)).contains(point))
+        return 0;
+    if (ScaledAt(rect, scale, group.decX, group.decY, images.ImageSize(ccdImage::kDecOff)).contains(point))
+        return 1;
+    return -1;
 }
 
 int ScaleValue(int outMin, int outMax, int value, int inMin, int inMax)
@@ -40,7 +123,13 @@ int ScaleValue(int outMin, int outMax, int value, int inMin, int inMax)
         return outMin;
     if (value >= inMax)
         return outMax;
-    return static_cast<int>(float(outMax - outMin) / float(inMax - inMin) * float(value - inMin) + float(outMin));
+    return Trunc(float(outMax - outMin) / float(inMax - inMin) * float(value - inMin) + float(outMin));
+}
+
+CPolarOffset PolarPoint(double angle, double radius)
+{
+    const float radians = float(angle / kDegreesPerRadianIn);
+    return {std::cos(radians) * float(radius), -std::sin(radians) * float(radius)};
 }
 
 } // namespace dataConsole

@@ -1,0 +1,45 @@
+// A button, alone or as one button of a button group.
+#pragma once
+
+#include "widgets/csl_ctrl_base.h"
+
+namespace dataConsole {
+
+namespace DrawHelper {
+struct CDefaultLookImage;
+}
+
+class CCslCtrlButton : public CCslCtrlBase
+{
+    Q_OBJECT
+
+public:
+    explicit CCslCtrlButton(QWidget *parent = nullptr);
+
+    void SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look, QColor colour);
+    void SetOn(bool on);
+    bool IsOn() const { return m_on; }
+    // A momentary button is on only while it is held.
+    void SetMomentary(bool momentary) { m_momentary = momentary; }
+    // Draws button `index` of the design's button group instead of the single button.
+    void SetInGroup(bool inGroup, int index);
+
+    void Paint(QPainter &painter) override;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const CDataCCD *m_design = nullptr;
+    const DrawHelper::CDefaultLookImage *m_look = nullptr;
+    QColor m_colour{128, 128, 128};
+    bool m_on = false;
+    bool m_momentary = false;
+    bool m_pressed = false;
+    bool m_inGroup = false;
+    int m_index = 0;
+};
+
+} // namespace dataConsole

@@ -1,0 +1,13 @@
+// The model and drawing tests: drawing text needs a GUI application (fonts), never a window.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,353 @@
+// Drawing controls from designs: where the pixels land, the fallbacks to the default look,
+// and the geometry the mouse handlers rely on.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "design/data_ccd.h"
+#include "design/default_look.h"
+#include "design/draw_design.h"
+#include "design/draw_geometry.h"
+#include "design/draw_helper.h"
+
+using namespace dataConsole;
+using namespace dataConsole::ccdImage;
+using namespace dataConsole::DrawHelper;
+
+namespace {
+
+QImage Solid(int width, int height, QColor colour)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(colour);
+    return image;
+}
+
+QImage Canvas(int width, int height)
+{
+    return Solid(width, height, Qt::transparent);
+}
+
+// Draws with `draw` onto a transparent canvas and returns it.
+template <typename Draw>
+QImage Drawn(int width, int height, Draw draw)
+{
+    QImage canvas = Canvas(width, height);
+    QPainter painter(&canvas);
+    draw(painter);
+    painter.end();
+    return canvas;
+}
+
+bool IsEmpty(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return false;
+    return true;
+}
+
+QRgb Rgb(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+const QRgb kRed = qRgb(255, 0, 0) & 0xFFFFFF;
+const QRgb kBlue = qRgb(0, 0, 255) & 0xFFFFFF;
+
+} // namespace
+
+TEST(DrawDesign, ButtonStatesAndFallbacks)
+{
+    CDataCCD design;
+    design.ImageManager().SetImage(kButtonOn, Solid(10, 10, Qt::red));
+    const CDefaultLookImage *look = DefaultLook().Image(kDefaultButton);
+    ASSERT_NE(look, nullptr);
+    const QRect rect(0, 0, 40, 20);
+
+    QImage on = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, true, false, 0); });
+    EXPECT_EQ(Rgb(on, 0, 0), kRed);
+    EXPECT_EQ(Rgb(on, 39, 19), kRed); // stretched over the whole rectangle
+    // Only the on image: the off state shows nothing, not even the default look.
+    EXPECT_TRUE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, false, false, 0); })));
+
+    // Without either image, or without a design, the default look.
+    CDataCCD bare;
+    EXPECT_FALSE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &bare, look, Qt::gray, false, false, 0); })));
+    EXPECT_FALSE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::gray, true, false, 0); })));
+    EXPECT_TRUE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, nullptr, Qt::gray, true, false, 0); })));
+    // The default look's two states differ, and the control's colour shows.
+    const QImage offLook = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::gray, false, false, 0); });
+    const QImage onLook = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::gray, true, false, 0); });
+    const QImage redLook = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::red, false, false, 0); });
+    EXPECT_NE(offLook, onLook);
+    EXPECT_NE(offLook, redLook);
+
+    // A button of a group uses its own image, else the design's button image.
+    design.groupButtons.SetButtonCount(2);
+    design.ImageManager().SetImage(kGroupButtonsFirstButton + 2 + 1, Solid(5, 5, Qt::blue)); // button 1 on
+    QImage own = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, true, true, 1); });
+    EXPECT_EQ(Rgb(own, 20, 10), kBlue);
+    QImage shared = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, true, true, 0); });
+    EXPECT_EQ(Rgb(shared, 20, 10), kRed);
+}
+
+TEST(DrawDesign, SliderCursorsStopAtTheirOffsets)
+{
+    CDataCCD design;
+    design.ImageManager().SetImage(kSliderHorzBackground, Solid(100, 20, Qt::blue));
+    design.ImageManager().SetImage(kSliderHorzCursor, Solid(10, 20, Qt::red));
+    design.sliderHorz.offsetX = 5;
+    const QRect rect(0, 0, 200, 40); // twice the design's size
+
+    EXPECT_EQ(SliderTravelHorz(rect, &design), 200 - 20 - 20);
+    QImage start = Drawn(200, 40, [&](QPainter &p) { DrawSliderHorz(p, rect, &design, nullptr, Qt::gray, 0); });
+    EXPECT_EQ(Rgb(start, 9, 20), kBlue);
+    EXPECT_EQ(Rgb(start, 10, 20), kRed);
+    EXPECT_EQ(Rgb(start, 29, 20), kRed);
+    EXPECT_EQ(Rgb(start, 30, 20), kBlue);
+    // Beyond the travel the cursor stands flush with the right offset.
+    QImage end = Drawn(200, 40, [&](QPainter &p) { DrawSliderHorz(p, rect, &design, nullptr, Qt::gray, 5000); });
+    EXPECT_EQ(Rgb(end, 189, 20), kRed);
+    EXPECT_EQ(Rgb(end, 190, 20), kBlue);
+    EXPECT_EQ(Rgb(end, 169, 20), kBlue);
+
+    // The mouse takes the cursor by its middle, within the travel.
+    EXPECT_EQ(SliderPosFromPointHorz(rect, &design, 0), 0);
+    EXPECT_EQ(SliderPosFromPointHorz(rect, &design, 50), 50 - (10 + 10));
+    EXPECT_EQ(SliderPosFromPointHorz(rect, &design, 1000), 160);
+    EXPECT_EQ(SliderTravelHorz(QRect(0, 0, 90, 30), nullptr), 90); // no design: the whole width
+
+    // A vertical slider at position 0 shows its cursor at the bottom; the mouse going up
+    // raises the position.
+    design.ImageManager().SetImage(kSliderVertBackground, Solid(20, 100, Qt::blue));
+    design.ImageManager().SetImage(kSliderVertCursor, Solid(20, 10, Qt::red));
+    const QRect tall(0, 0, 20, 100);
+    QImage bottom = Drawn(20, 100, [&](QPainter &p) { DrawSliderVert(p, tall, &design, nullptr, Qt::gray, 0); });
+    EXPECT_EQ(Rgb(bottom, 10, 99), kRed);
+    EXPECT_EQ(Rgb(bottom, 10, 89), kBlue);
+    QImage top = Drawn(20, 100, [&](QPainter &p) { DrawSliderVert(p, tall, &design, nullptr, Qt::gray, 90); });
+    EXPECT_EQ(Rgb(top, 10, 0), kRed);
+    EXPECT_EQ(SliderPosFromPointVert(tall, &design, 95), 0);
+    EXPECT_EQ(SliderPosFromPointVert(tall, &design, 5), 90);
+    EXPECT_EQ(SliderPosFromPointVert(tall, &design, 50), 90 - 45);
+
+    // A design missing its cursor falls back to the default look.
+    CDataCCD half;
+    half.ImageManager().SetImage(kSliderHorzBackground, Solid(100, 20, Qt::blue));
+    QImage fallback = Drawn(200, 40, [&](QPainter &p) {
+        DrawSliderHorz(p, rect, &half, DefaultLook().Image(kDefaultSliderHorz), Qt::gray, 0);
+    });
+    EXPECT_NE(Rgb(fallback, 100, 20), kBlue);
+    EXPECT_FALSE(IsEmpty(fallback));
+}
+
+TEST(DrawDesign, RotaryPointerLineAndCursor)
+{
+    CDataCCD design;
+    design.ImageManager().SetImage(kRotaryDial, Solid(40, 40, Qt::black));
+    design.rotary.radius = 15;
+    auto pointerRows = [&](int size) {
+        const QImage image = Drawn(size, size, [&](QPainter &p) {
+            DrawRotary(p, QRect(0, 0, size, size), &design, nullptr, Qt::gray, 0.0);
+        });
+        // The pointer lies to the right of the centre; count its rows in one column.
+        int rows = 0;
+        for (int y = 0; y < size; ++y)
+            rows += Rgb(image, size * 3 / 4, y) == (kRotaryPointerColour & 0xFFFFFF) ? 1 : 0;
+        return rows;
+    };
+    // trunc(max(2, 3 * scale)): 3 at natural size, 6 at double size.
+    EXPECT_EQ(pointerRows(40), 3);
+    EXPECT_EQ(pointerRows(80), 6);
+
+    // With a cursor image, the image is centred on the pointer point instead.
+    design.ImageManager().SetImage(kRotaryCursor, Solid(4, 4, Qt::red));
+    const QImage up = Drawn(40, 40, [&](QPainter &p) {
+        DrawRotary(p, QRect(0, 0, 40, 40), &design, nullptr, Qt::gray, 90.0);
+    });
+    EXPECT_EQ(Rgb(up, 20, 5), kRed);   // 15 pixels above the centre
+    EXPECT_EQ(Rgb(up, 30, 20), 0u);    // no line drawn
+
+    const CPolarOffset right = PolarPoint(0, 10);
+    EXPECT_FLOAT_EQ(right.x, 10.0f);
+    EXPECT_NEAR(right.y, 0.0f, 1e-5);
+    const CPolarOffset upward = PolarPoint(90, 10);
+    EXPECT_LT(upward.y, -9.99f); // screen y grows downward
+}
+
+TEST(DrawDesign, WheelFramesWrap)
+{
+    CDataCCD design;
+    design.wheel.imageCount = 8;
+    for (int i = 0; i < 8; ++i)
+        design.ImageManager().SetImage(kWheelStrip + unsigned(i), Solid(4, 4, QColor(i * 30, 0, 0)));
+    auto shown = [&](int index) {
+        return Drawn(8, 8, [&](QPainter &p) {
+                   DrawWheel(p, QRect(0, 0, 8, 8), &design, nullptr, Qt::gray, index);
+               }).pixelColor(4, 4).red();
+    };
+    EXPECT_EQ(shown(19), 3 * 30); // frame 3001 + 19 mod 8
+    EXPECT_EQ(shown(-1), 7 * 30); // below 0 still shows a frame
+    // No frames in the design: the default wheel.
+    design.wheel.imageCount = 0;
+    const QImage fallback = Drawn(48, 96, [&](QPainter &p) {
+        DrawWheel(p, QRect(0, 0, 48, 96), &design, &DefaultLook().WheelImages(), Qt::gray, 5);
+    });
+    EXPECT_FALSE(IsEmpty(fallback));
+    const QImage other = Drawn(48, 96, [&](QPainter &p) {
+        DrawWheel(p, QRect(0, 0, 48, 96), nullptr, &DefaultLook().WheelImages(), Qt::gray, 6);
+    });
+    EXPECT_NE(fallback, other); // successive indexes show successive frames
+}
+
+TEST(DrawDesign, GroupsDrawAndHitTheirParts)
+{
+    CDataCCD design;
+    CMyImageManagerExternFile &images = design.ImageManager();
+    images.SetImage(kGroupButtonsBackground, Solid(100, 50, Qt::white));
+    images.SetImage(kButtonOff, Solid(20, 20, Qt::blue));
+    images.SetImage(kButtonOn, Solid(20, 20, Qt::red));
+    design.groupButtons.SetButtonCount(2);
+    design.groupButtons.Button(0)->image = QRect(10, 10, 20, 20);
+    design.groupButtons.Button(1)->image = QRect(60, 10, 20, 20);
+    design.groupButtons.Button(1)->button = QRect(55, 5, 30, 30);
+    const QRect rect(0, 0, 200, 100); // twice the design
+
+    const QImage group = Drawn(200, 100, [&](QPainter &p) { DrawGroupButtons(p, rect, &design, nullptr, 1, 1); });
+    EXPECT_EQ(Rgb(group, 30, 30), kBlue);
+    EXPECT_EQ(Rgb(group, 130, 30), kRed); // the pressed button
+    EXPECT_EQ(Rgb(group, 110, 40), qRgb(0, 0, 255) & 0xFFFFFF); // the blue frame of button 1 at x 110
+    EXPECT_EQ(HitGroupButton(rect, &design, QPoint(25, 25)), 0);
+    EXPECT_EQ(HitGroupButton(rect, &design, QPoint(159, 59)), 1);
+    EXPECT_EQ(HitGroupButton(rect, &design, QPoint(160, 60)), -1);
+    EXPECT_EQ(HitGroupButton(rect, &design, QPoint(90, 20)), -1);
+    EXPECT_EQ(HitGroupButton(rect, nullptr, QPoint(25, 25)), -1);
+
+    images.SetImage(kIncDecBackground, Solid(50, 20, Qt::white));
+    images.SetImage(kIncOff, Solid(10, 10, Qt::red));
+    images.SetImage(kDecOff, Solid(10, 10, Qt::blue));
+    images.SetImage(kIncDecDisplay + 2, Solid(10, 10, Qt::green));
+    design.groupIncDec.incX = 40;
+    design.groupIncDec.displayX = 20;
+    const QRect incdec(0, 0, 100, 40);
+    const QImage drawn = Drawn(100, 40, [&](QPainter &p) { DrawGroupIncDec(p, incdec, &design, nullptr, 2, -1); });
+    EXPECT_EQ(Rgb(drawn, 85, 10), kRed);
+    EXPECT_EQ(Rgb(drawn, 5, 10), kBlue);
+    EXPECT_EQ(Rgb(drawn, 45, 10), qRgb(0, 255, 0) & 0xFFFFFF);
+    EXPECT_EQ(HitGroupIncDec(incdec, &design, QPoint(85, 10)), 0);
+    EXPECT_EQ(HitGroupIncDec(incdec, &design, QPoint(5, 10)), 1);
+    EXPECT_EQ(HitGroupIncDec(incdec, &design, QPoint(50, 30)), -1);
+
+    // Without a background and without a look, nothing at all.
+    EXPECT_TRUE(IsEmpty(Drawn(50, 50, [&](QPainter &p) {
+        DrawGroupIncDec(p, QRect(0, 0, 50, 50), nullptr, nullptr, 0, -1);
+    })));
+}
+
+TEST(DrawGeometry, ScaleValueTruncatesAndClamps)
+{
+    EXPECT_EQ(ScaleValue(0, 100, 64, 0, 127), 50);  // 50.39
+    EXPECT_EQ(ScaleValue(0, 100, -5, 0, 127), 0);
+    EXPECT_EQ(ScaleValue(0, 100, 500, 0, 127), 100);
+    EXPECT_EQ(ScaleValue(7, 100, 3, 5, 5), 7);      // empty input range
+    EXPECT_EQ(ScaleValue(100, 0, 1, 0, 3), 66);     // 66.67, toward zero
+    EXPECT_EQ(ScaleValue(0, -100, 1, 0, 3), -33);   // -33.3, toward zero
+}
+
+TEST(DrawHelper, NineSliceKeepsCornersAndStretchesTheRest)
+{
+    // Each of the nine parts of the source has its own colour.
+    QImage source(30, 60, QImage::Format_ARGB32_Premultiplied); // 2 states of 30 x 30
+    source.fill(Qt::black);
+    QPainter painter(&source);
+    painter.fillRect(0, 30, 10, 10, Qt::red);       // state 1, top-left corner
+    painter.fillRect(10, 30, 10, 10, Qt::green);    // state 1, top edge
+    painter.fillRect(20, 50, 10, 10, Qt::blue);     // state 1, bottom-right corner
+    painter.fillRect(10, 40, 10, 10, Qt::yellow);   // state 1, centre
+    painter.end();
+
+    const QImage out = Drawn(100, 60, [&](QPainter &p) {
+        DrawNineSlice(p, source, 1, 2, QRect(0, 0, 100, 60), QMargins(10, 10, 10, 10));
+    });
+    EXPECT_EQ(Rgb(out, 9, 9), kRed);
+    EXPECT_EQ(Rgb(out, 50, 5), qRgb(0, 255, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(out, 50, 30), qRgb(255, 255, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(out, 90, 50), kBlue);
+    EXPECT_EQ(Rgb(out, 99, 59), kBlue);
+
+    // Margins taller than the state: nothing. Same width as the source: no side margins.
+    EXPECT_TRUE(IsEmpty(Drawn(100, 60, [&](QPainter &p) {
+        DrawNineSlice(p, source, 1, 2, QRect(0, 0, 100, 60), QMargins(10, 20, 10, 11));
+    })));
+    const QImage narrow = Drawn(30, 90, [&](QPainter &p) {
+        DrawNineSlice(p, source, 1, 2, QRect(0, 0, 30, 90), QMargins(10, 10, 10, 10));
+    });
+    EXPECT_EQ(Rgb(narrow, 5, 5), kRed);
+    EXPECT_EQ(Rgb(narrow, 15, 45), qRgb(255, 255, 0) & 0xFFFFFF);
+}
+
+TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)
+{
+    CCadreSelect frame;
+    EXPECT_EQ(HitTestFrame(frame, QPoint(0, 0)), 0); // nothing recorded yet
+    const QRect rect(QPoint(20, 30), QPoint(119, 79)); // left 20, top 30, right 120, bottom 80
+    QImage canvas = Canvas(200, 150);
+    QPainter painter(&canvas);
+    DrawSelectionFrame(painter, rect, true, kAllHandles, &frame);
+    painter.end();
+
+    EXPECT_EQ(frame.Frame(), rect);
+    EXPECT_EQ(frame.Handle(1), QRect(QPoint(15, 25), QPoint(20, 30)));   // (l-5, t-5) to (l+1, t+1)
+    EXPECT_EQ(frame.Handle(2), QRect(QPoint(67, 25), QPoint(72, 30)));   // centred on 70
+    EXPECT_EQ(frame.Handle(5), QRect(QPoint(119, 79), QPoint(124, 84))); // bottom-right
+    EXPECT_EQ(Rgb(canvas, 17, 27), qRgb(255, 30, 30) & 0xFFFFFF);         // filled in the primary colour
+    EXPECT_EQ(Rgb(canvas, 60, 30), qRgb(255, 30, 30) & 0xFFFFFF);         // the outline
+    EXPECT_EQ(qAlpha(canvas.pixel(60, 50)), 0);                           // inside stays clear
+
+    const QPoint onHandle[] = {{16, 26}, {70, 26}, {122, 26}, {122, 55}, {122, 82}, {70, 82}, {16, 82}, {16, 55}};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(HitTestFrame(frame, onHandle[i]), 3 + i) << i;
+    EXPECT_EQ(HitTestFrame(frame, QPoint(20, 30)), 3); // a handle over the frame wins
+    EXPECT_EQ(HitTestFrame(frame, QPoint(60, 50)), 2);
+    EXPECT_EQ(HitTestFrame(frame, QPoint(150, 50)), 0);
+
+    // Without handles nothing new is recorded; the frame is.
+    CCadreSelect fresh;
+    QImage other = Canvas(200, 150);
+    QPainter second(&other);
+    DrawSelectionFrame(second, rect, false, kNoHandles, &fresh, QColor(0, 0, 255));
+    second.end();
+    EXPECT_EQ(HitTestFrame(fresh, QPoint(16, 26)), 0);
+    EXPECT_EQ(HitTestFrame(fresh, QPoint(60, 50)), 2);
+    EXPECT_EQ(Rgb(other, 60, 30), kBlue);                              // the given frame colour
+    EXPECT_EQ(Rgb(other, 15, 25), qRgb(200, 200, 200) & 0xFFFFFF);     // outlined handle
+
+    EXPECT_TRUE(HitHandlePoint(QPoint(50, 50), QPoint(45, 45)));
+    EXPECT_FALSE(HitHandlePoint(QPoint(50, 50), QPoint(55, 50)));
+}
+
+TEST(DrawDesign, MixerColourAndPads)
+{
+    EXPECT_EQ(TrichroColour(0, 255, 255), 0x0000FFu);   // red in the low byte
+    EXPECT_EQ(TrichroColour(120, 255, 255), 0x00FF00u);
+    EXPECT_EQ(TrichroColour(240, 255, 255), 0xFF0000u);
+    EXPECT_EQ(TrichroColour(60, 255, 255), 0x00FFFFu);  // yellow
+    EXPECT_EQ(TrichroColour(200, 0, 77), 0x4D4D4Du);    // no saturation: grey
+    EXPECT_EQ(TrichroColour(30, 255, 200), 0x0064C8u);  // half-way through the first sector
+
+    const CTrichroLayout layout = TrichroLayout(QRect(0, 0, 242, 242));
+    EXPECT_EQ(layout.radius, 100);
+    EXPECT_EQ(layout.bar.left(), 242 - 242 / 7);
+
+    // The pan/tilt pad shows the puck where its values put it, and its two captions.
+    const QImage pad = Drawn(242, 242, [&](QPainter &p) {
+        DrawPanTilt(p, QRect(0, 0, 242, 242), 0, 127, QPoint(-1, -1), Qt::gray, &DefaultLook());
+    });
+    EXPECT_FALSE(IsEmpty(pad));
+    const QImage moved = Drawn(242, 242, [&](QPainter &p) {
+        DrawPanTilt(p, QRect(0, 0, 242, 242), 127, 0, QPoint(-1, -1), Qt::gray, &DefaultLook());
+    });
+    EXPECT_NE(pad, moved);
+}
