@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kDesignCount = 300;
 
-struct ImageSpec
+struct DesignImage
 {
     const char *file;
     int width;
@@ -31,7 +31,7 @@ struct ImageSpec
 };
 
 // The ten images of each design, at sizes usual for console controls.
-constexpr ImageSpec kImages[] = {
+constexpr DesignImage kImages[] = {
     {"off", 80, 40},       {"on", 80, 40},     {"dial", 64, 64},      {"pointer", 16, 16},
     {"vtrack", 40, 200},   {"vknob", 40, 20},  {"wheelbg", 60, 120},  {"wheelstrip", 600, 60},
     {"groupbg", 300, 60},  {"incdecbg", 120, 40},
@@ -61,9 +61,9 @@ public:
         QDir().mkpath(folder);
         for (int d = 0; d < kDesignCount; ++d) {
             const QString prefix = QStringLiteral("d%1_").arg(d, 3, 10, QLatin1Char('0'));
-            for (const ImageSpec &spec : kImages) {
-                const QString path = folder + prefix + QLatin1String(spec.file) + QStringLiteral(".png");
-                Artwork(spec.width, spec.height, d).save(path, "PNG");
+            for (const DesignImage &image : kImages) {
+                const QString path = folder + prefix + QLatin1String(image.file) + QStringLiteral(".png");
+                Artwork(image.width, image.height, d).save(path, "PNG");
                 m_images.append(path);
             }
             const std::string p = prefix.toStdString();
