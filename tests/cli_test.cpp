@@ -206,7 +206,7 @@ TEST(Cli, RenderConsole)
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("stage.csl2"));
     const QString out = dir.filePath(QStringLiteral("stage.png"));
-    WriteFile(in, "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"301\" cy=\"101\" color_back=\"#0A141E\" "
+    WriteText(in, "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"301\" cy=\"101\" color_back=\"#0A141E\" "
                   "TransparentBackground=\"0\"><Button x=\"150\" y=\"40\" cx=\"80\" cy=\"40\" /></CSL2>");
 
     CliRun run = RunCli({QStringLiteral("render"), QStringLiteral("--app-folder"), dir.path(), QStringLiteral("--zoom"),
@@ -222,8 +222,94 @@ TEST(Cli, RenderConsole)
     EXPECT_EQ(RunCli({QStringLiteral("render"), QStringLiteral("--zoom"), QStringLiteral("40"), in, out}).exitCode, 2);
     const QString bad = dir.filePath(QStringLiteral("bad.csl2"));
     const QString none = dir.filePath(QStringLiteral("none.png"));
-    WriteFile(bad, "<CSL2 Author=\"orlen\" Version=\"2.0\"></CSL2>");
+    WriteText(bad, "<CSL2 Author=\"orlen\" Version=\"2.0\"></CSL2>");
     run = RunCli({QStringLiteral("render"), bad, none});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(QFile::exists(none));
+}
+
+// check on consoles: each finding as one line on stdout, none for a console that reads as
+// its author meant, and exit 1 only for refused files.
+TEST(Cli, ConsoleCheck)
+{
+    QTemporaryDir app;
+    QTemporaryDir show;
+    ASSERT_TRUE(QDir().mkpath(app.filePath(QStringLiteral("_Common/console/_ccd"))));
+    ASSERT_TRUE(QDir().mkpath(show.filePath(QStringLiteral("_ccd"))));
+    ASSERT_TRUE(QDir().mkpath(show.filePath(QStringLiteral("_background"))));
+    const QByteArray twoPages = "<config_control_design Author=\"orlen\" Version=\"1.0\"><GroupButtons>"
+                                "<Button cx=\"50\" cy=\"50\"/><Button x=\"50\" cx=\"50\" cy=\"50\"/>"
+                                "</GroupButtons></config_control_design>";
+    WriteText(app.filePath(QStringLiteral("_Common/console/_ccd/Pages.ccd")), twoPages);
+    WriteText(show.filePath(QStringLiteral("_ccd/Steps.ccd")), twoPages);
+    QImage image(20, 10, QImage::Format_ARGB32);
+    image.fill(Qt::gray);
+    ASSERT_TRUE(image.save(show.filePath(QStringLiteral("_background/Stage.png"))));
+    const QByteArray root = "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"300\" cy=\"200\">";
+    const QStringList check{QStringLiteral("--app-folder"), app.path(), QStringLiteral("check")};
+
+    // Designs from the library and from beside the console, the picture beside it, a group's
+    // own binding sets, one message on two pages of the same group or on another channel.
+    const QString clean = show.filePath(QStringLiteral("clean.CSL2"));
+    WriteText(clean, root + "<Bitmap name=\"stage.png\"/>"
+                            "<GroupButtons control_file_draw=\"PAGES.ccd\" cx=\"100\" cy=\"50\">"
+                            "<Group1><MIDI command=\"4\"/></Group1>"
+                            "<LinearSliderVert y=\"60\" cx=\"30\" cy=\"100\"><Group0><MIDI command=\"5\"/></Group0>"
+                            "<Group1><MIDI command=\"6\"/></Group1></LinearSliderVert>"
+                            "<RotSlider x=\"40\" y=\"60\" cx=\"60\" cy=\"60\"><Group0><MIDI command=\"6\"/></Group0>"
+                            "<Group1><MIDI command=\"5\"/></Group1></RotSlider></GroupButtons>"
+                            "<GroupButtons control_file_draw=\"steps.ccd\" x=\"150\" cx=\"100\" cy=\"50\"/>"
+                            "<Button x=\"200\" y=\"100\" cx=\"80\" cy=\"40\"><Group0><MIDI command=\"5\" channel=\"1\"/>"
+                            "</Group0></Button></CSL2>");
+    CliRun run = RunCli(check + QStringList{clean});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "");
+
+    // Top-level controls meet every page; pages of two groups meet whatever their numbers.
+    const QString faulty = show.filePath(QStringLiteral("faulty.csl2"));
+    WriteText(faulty, root + "<Bitmap name=\"gone.png\" x=\"10\" y=\"150\"/><Slider/>"
+                             "<Button x=\"250\" y=\"10\" cx=\"80\" cy=\"40\" control_file_draw=\"Nope.ccd\">"
+                             "<Group0><MIDI command=\"7\" channel=\"0\" status=\"11\"/></Group0></Button>"
+                             "<GroupButtons control_file_draw=\"pages.ccd\" cx=\"100\" cy=\"50\"><Knob/>"
+                             "<LinearSliderVert x=\"10\" y=\"60\" cx=\"30\" cy=\"100\"><Group0><MIDI command=\"8\"/>"
+                             "</Group0><Group1><MIDI command=\"7\" channel=\"0\" status=\"11\"/></Group1>"
+                             "</LinearSliderVert></GroupButtons>"
+                             "<GroupButtons control_file_draw=\"steps.ccd\" x=\"150\" cx=\"100\" cy=\"50\">"
+                             "<RotSlider x=\"150\" y=\"60\" cx=\"60\" cy=\"60\"><Group1><MIDI command=\"8\"/></Group1>"
+                             "</RotSlider></GroupButtons>"
+                             "<GroupButtons control_file_draw=\"Lost.ccd\" x=\"150\" y=\"120\"><Group0/><Button/><Label/>"
+                             "</GroupButtons><GroupButtons x=\"200\" y=\"150\"><Button/></GroupButtons></CSL2>");
+    const QStringList findings{
+        "element \"Slider\" skipped: not a control kind",
+        "element \"Knob\" in GroupButtons at (0,0) skipped: not a control kind",
+        "Button at (250,10): design \"Nope.ccd\" not found",
+        "GroupButtons at (150,120): design \"Lost.ccd\" not found; the 2 elements inside it are not read and will "
+        "be dropped when the console is saved",
+        "GroupButtons at (200,150): no design; the element inside it is not read and will be dropped when the "
+        "console is saved",
+        "Bitmap at (10,150): picture \"gone.png\" not found",
+        "Button at (250,10): its 80x40 rectangle is not inside the 300x200 console surface",
+        "command 7, channel 0, status 11 bound twice: Group0 of Button at (250,10) and Group1 of LinearSliderVert "
+        "at (10,60) in GroupButtons at (0,0)",
+        "command 8, channel -1, status -1 bound twice: Group0 of LinearSliderVert at (10,60) in GroupButtons at "
+        "(0,0) and Group1 of RotSlider at (150,60) in GroupButtons at (150,0)",
+    };
+    QString expected;
+    for (const QString &finding : findings)
+        expected += faulty + QStringLiteral(": warning: ") + finding + u'\n';
+    run = RunCli(check + QStringList{faulty, clean});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), expected.toStdString());
+
+    // Refused consoles give exit 1 and the reason on stderr; check goes on past them.
+    const QString version = show.filePath(QStringLiteral("version.csl2"));
+    WriteText(version, "<CSL2 Author=\"orlen\" Version=\"1.0.0\"><Slider/></CSL2>");
+    const QString broken = show.filePath(QStringLiteral("broken.csl2"));
+    WriteText(broken, root);
+    for (const QString &refused : {version, broken, show.filePath(QStringLiteral("missing.csl2"))}) {
+        run = RunCli(check + QStringList{refused, faulty});
+        EXPECT_EQ(run.exitCode, 1) << refused.toStdString();
+        EXPECT_TRUE(run.err.contains(refused)) << run.err.toStdString();
+        EXPECT_EQ(run.out, expected);
+    }
 }
