@@ -1,7 +1,7 @@
 // The console data: lists, identifiers, pictures and design lookup.
 #include "model/console_data.h"
 
-#include <set>
+#include <algorithm>
 
 #include "app/folders.h"
 
@@ -26,13 +26,15 @@ CCtrl__Base *CConsoleData::AddControl(std::unique_ptr<CCtrl__Base> control)
 
 int CConsoleData::SmallestFreeId() const
 {
-    std::set<int> used;
-    for (const std::unique_ptr<CCtrl__Base> &control : m_controls)
-        used.insert(control->Id());
-    int id = 0;
-    while (used.count(id))
-        ++id;
-    return id;
+    // n controls leave one of 0..n free; marking those in a flat array keeps reading a
+    // console of thousands of controls (one call per control) quick.
+    std::vector<char> used(m_controls.size() + 1, 0);
+    for (const std::unique_ptr<CCtrl__Base> &control : m_controls) {
+        const int id = control->Id();
+        if (id >= 0 && std::size_t(id) < used.size())
+            used[std::size_t(id)] = 1;
+    }
+    return int(std::find(used.begin(), used.end(), 0) - used.begin());
 }
 
 CCtrl_Bitmap *CConsoleData::AddPicture(std::unique_ptr<CCtrl_Bitmap> picture)
