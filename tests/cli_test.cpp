@@ -229,3 +229,30 @@ TEST(Cli, ConsoleResave)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("cannot write"))) << run.err.toStdString();
 }
+
+TEST(Cli, RenderConsole)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("stage.csl2"));
+    const QString out = dir.filePath(QStringLiteral("stage.png"));
+    WriteFile(in, "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"301\" cy=\"101\" color_back=\"#0A141E\" "
+                  "TransparentBackground=\"0\"><Button x=\"150\" y=\"40\" cx=\"80\" cy=\"40\" /></CSL2>");
+
+    CliRun run = RunCli({QStringLiteral("render"), QStringLiteral("--app-folder"), dir.path(), QStringLiteral("--zoom"),
+                         QStringLiteral("0.5"), in, out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage image(out);
+    // The surface alone, 301 * 0.5 = 150.5 wide: no canvas margin around it.
+    EXPECT_EQ(image.size(), QSize(150, 50));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_NE(image.pixel(95, 30), qRgb(10, 20, 30)); // the button at (75, 20) to (115, 40)
+
+    // A zoom out of range is a usage error; a file that is not a console writes nothing.
+    EXPECT_EQ(RunCli({QStringLiteral("render"), QStringLiteral("--zoom"), QStringLiteral("40"), in, out}).exitCode, 2);
+    const QString bad = dir.filePath(QStringLiteral("bad.csl2"));
+    const QString none = dir.filePath(QStringLiteral("none.png"));
+    WriteFile(bad, "<CSL2 Author=\"orlen\" Version=\"2.0\"></CSL2>");
+    run = RunCli({QStringLiteral("render"), bad, none});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(none));
+}

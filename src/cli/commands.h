@@ -31,6 +31,11 @@ int RunXmlRoundTrip(const QCommandLineParser &parser, const QStringList &argumen
 int RunResave(const QCommandLineParser &parser, const QStringList &arguments);
 // resave of a console file (.csl2), as the editor opens it.
 int RunResaveConsole(const QCommandLineParser &parser, const QStringList &arguments);
+int RunRender(const QCommandLineParser &parser, const QStringList &arguments);
+
+// The zooms a console can be rendered at.
+inline constexpr float kMinZoom = 0.1f;
+inline constexpr float kMaxZoom = 10.0f;
 int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);
 
 } // namespace korvane::cli

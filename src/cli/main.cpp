@@ -55,6 +55,7 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     parser.addOption({QStringLiteral("app-folder"), QStringLiteral("Use DIR as the application folder."),
                       QStringLiteral("DIR")});
+    parser.addOption({QStringLiteral("zoom"), QStringLiteral("Render at zoom Z (0.1 to 10)."), QStringLiteral("Z")});
     AddMidiOptions(parser);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
 

@@ -2,6 +2,7 @@
 // design, group membership and run-time values, and the shared part of its XML form.
 #pragma once
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -10,8 +11,11 @@
 #include <memory>
 #include <vector>
 
+#include "design/draw_helper.h"
 #include "model/bindings.h"
 #include "xml/xml_node.h"
+
+class QPainter;
 
 namespace dataConsole {
 
@@ -65,6 +69,15 @@ enum Alignment : int {
 // The height of the text band above, below, at the top or at the bottom of the image.
 inline constexpr int kTextBandHeight = 21;
 
+// A colour as files store it (red in the low byte) for drawing.
+inline QColor QColorOf(ColorRef color)
+{
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+// Where the console's top-left corner lies in the window it is drawn in.
+inline constexpr int kCanvasMargin = 10;
+
 // The element name of each kind in a console file.
 const char *CtrlTag(int kind);
 // The image size a control of that kind gets when neither the file nor a design gives one.
@@ -111,6 +124,11 @@ public:
     virtual void SetDesign(CDataCCD *design);
     // The number of pages a group offers its contained controls.
     virtual int PageCount() const { return 1; }
+    // Paints the control at its zoom in the window of its host: its image area, then its
+    // text. In live mode (the preview) the current value shows, otherwise the rest state.
+    // `value`, when 0 or more, is first given to SetValue by the kinds that take one while
+    // drawing. False when the control lies outside the visible part of the window.
+    virtual bool Draw(QPainter &painter, int value, bool live);
 
     // ---- identity and ownership
     int Kind() const { return m_kind; }
@@ -168,6 +186,16 @@ public:
     int ValueAt(int index) const;
     void SetValueAt(int index, int value);
 
+    // ---- drawing geometry, in pixels of the host window
+    // A console rectangle scaled by the zoom (each edge truncated) and moved by the margin.
+    QRect ScaledRect(const QRect &rect) const;
+    // The part of the host window a control must touch to be drawn; unbounded without a
+    // host, as when a whole console is drawn into an image.
+    QRect VisibleArea() const;
+    // The frame and handles the control was last drawn selected with.
+    DrawHelper::CCadreSelect &SelectFrame() { return m_selectFrame; }
+    const DrawHelper::CCadreSelect &SelectFrame() const { return m_selectFrame; }
+
     // ---- measurements kept by the text drawing
     QSize TextExtent() const { return m_textExtent; }
     void SetTextExtent(QSize extent) { m_textExtent = extent; }
@@ -201,6 +229,11 @@ protected:
     void PlaceImage();
     // Grows the binding sets (and the values beside them) to `count` indexes.
     void GrowGroupIndexes(int count);
+
+    // Paints the image area (already scaled and placed) with the kind's routine.
+    virtual void DrawImage(QPainter &, const QRect &, bool) {}
+    // The value the image shows: the one of the current group index.
+    int ShownValue() const { return ValueAt(CurrentIndex()); }
 
     // The image size of a control of this kind without a design.
     virtual QSize DefaultSize() const { return DefaultImageSize(m_kind); }
@@ -239,6 +272,7 @@ private:
     QSize m_textExtent{0, 0};
     int m_textWidth = 0;
     int m_textOffsetX = 0;
+    DrawHelper::CCadreSelect m_selectFrame;
 };
 
 } // namespace dataConsole

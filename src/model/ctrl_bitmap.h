@@ -25,6 +25,8 @@ public:
     void SetTAlignX(int) override {}
     void SetTAlignY(int) override {}
     void LoadXml(const CXmlNode &) override {}
+    // Draws nothing: the console paints its pictures itself, below every control.
+    bool Draw(QPainter &painter, int value, bool live) override;
 
     const QString &PictureName() const { return m_pictureName; }
     // Names the picture and loads it from `folder`; the control takes the picture's size.

@@ -23,6 +23,7 @@ public:
     int GetValue() const override { return CCtrl__Base::GetValue() > 0 ? 1 : 0; }
 
 protected:
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
     QSize DesignImageSize(const CDataCCD &design) const override;
 };
 

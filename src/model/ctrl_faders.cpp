@@ -19,82 +19,56 @@ double DegreesPerStep(int angleMin, int angleMax)
 
 } // namespace
 
-// ---- horizontal
+// ---- linear
+
+CCtrl_FaderLinear::CCtrl_FaderLinear(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent)
+    : CCtrl__Base(kind, console, host, parent)
+{
+}
 
 CCtrl_FaderHorz::CCtrl_FaderHorz(CConsoleData *console, CCtrlHost *host, const CXmlNode *element,
                                  CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlFaderHorz, console, host, parent)
+    : CCtrl_FaderLinear(kCtrlFaderHorz, console, host, parent)
 {
     Construct(element);
 }
-
-QSize CCtrl_FaderHorz::DesignImageSize(const CDataCCD &design) const
-{
-    return design.sliderHorz.BackgroundSize(false);
-}
-
-int CCtrl_FaderHorz::Travel() const
-{
-    const QSize image = StoredImageSize();
-    return Design() ? SliderTravelHorz(QRect(QPoint(0, 0), image), Design()) : image.width();
-}
-
-int CCtrl_FaderHorz::ValueToPosition(int value) const
-{
-    return ScaleValue(0, Travel(), value, 0, kValueMax);
-}
-
-int CCtrl_FaderHorz::PositionToValue(int position) const
-{
-    return ScaleValue(0, kValueMax, position, 0, Travel());
-}
-
-int CCtrl_FaderHorz::SetValue(int value)
-{
-    return CCtrl__Base::SetValue(PositionToValue(ValueToPosition(value)));
-}
-
-void CCtrl_FaderHorz::SaveXml(CXmlNode &parent, const CCtrlList &) const
-{
-    SaveElementWithBindings(parent, BindingStyle::kPlain);
-}
-
-// ---- vertical
 
 CCtrl_FaderVert::CCtrl_FaderVert(CConsoleData *console, CCtrlHost *host, const CXmlNode *element,
                                  CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlFaderVert, console, host, parent)
+    : CCtrl_FaderLinear(kCtrlFaderVert, console, host, parent)
 {
     Construct(element);
 }
 
-QSize CCtrl_FaderVert::DesignImageSize(const CDataCCD &design) const
+QSize CCtrl_FaderLinear::DesignImageSize(const CDataCCD &design) const
 {
-    return design.sliderVert.BackgroundSize(true);
+    return IsVertical() ? design.sliderVert.BackgroundSize(true) : design.sliderHorz.BackgroundSize(false);
 }
 
-int CCtrl_FaderVert::Travel() const
+int CCtrl_FaderLinear::Travel() const
 {
-    const QSize image = StoredImageSize();
-    return Design() ? SliderTravelVert(QRect(QPoint(0, 0), image), Design()) : image.height();
+    const QRect image(QPoint(0, 0), StoredImageSize());
+    if (IsVertical())
+        return Design() ? SliderTravelVert(image, Design()) : image.height();
+    return Design() ? SliderTravelHorz(image, Design()) : image.width();
 }
 
-int CCtrl_FaderVert::ValueToPosition(int value) const
+int CCtrl_FaderLinear::ValueToPosition(int value) const
 {
     return ScaleValue(0, Travel(), value, 0, kValueMax);
 }
 
-int CCtrl_FaderVert::PositionToValue(int position) const
+int CCtrl_FaderLinear::PositionToValue(int position) const
 {
     return ScaleValue(0, kValueMax, position, 0, Travel());
 }
 
-int CCtrl_FaderVert::SetValue(int value)
+int CCtrl_FaderLinear::SetValue(int value)
 {
     return CCtrl__Base::SetValue(PositionToValue(ValueToPosition(value)));
 }
 
-void CCtrl_FaderVert::SaveXml(CXmlNode &parent, const CCtrlList &) const
+void CCtrl_FaderLinear::SaveXml(CXmlNode &parent, const CCtrlList &) const
 {
     SaveElementWithBindings(parent, BindingStyle::kPlain);
 }

@@ -5,38 +5,36 @@
 
 namespace dataConsole {
 
-// A horizontal fader. Its values 0..127 map onto the cursor's travel: the slider design's,
-// or the image width without a design.
-class CCtrl_FaderHorz final : public CCtrl__Base
+// A linear fader. Its values 0..127 map onto the cursor's travel: the slider design's, or
+// the image's length without a design. Position 0 is the left end of a horizontal fader and
+// the bottom of a vertical one.
+class CCtrl_FaderLinear : public CCtrl__Base
 {
 public:
-    CCtrl_FaderHorz(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
-
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     int ValueToPosition(int value) const override;
     int PositionToValue(int position) const override;
     // Stores the value the cursor position stands for, so that it lands on a pixel.
     int SetValue(int value) override;
     int Travel() const;
+    bool IsVertical() const { return Kind() == kCtrlFaderVert; }
 
 protected:
+    CCtrl_FaderLinear(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent);
     QSize DesignImageSize(const CDataCCD &design) const override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
 };
 
-// A vertical fader; position 0 is the bottom of its travel.
-class CCtrl_FaderVert final : public CCtrl__Base
+class CCtrl_FaderHorz final : public CCtrl_FaderLinear
+{
+public:
+    CCtrl_FaderHorz(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+};
+
+class CCtrl_FaderVert final : public CCtrl_FaderLinear
 {
 public:
     CCtrl_FaderVert(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
-
-    void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
-    int ValueToPosition(int value) const override;
-    int PositionToValue(int position) const override;
-    int SetValue(int value) override;
-    int Travel() const;
-
-protected:
-    QSize DesignImageSize(const CDataCCD &design) const override;
 };
 
 // A rotary fader: value 0 points at the minimum angle, 127 at the maximum, turning clockwise
@@ -60,6 +58,7 @@ public:
 
 protected:
     QSize DesignImageSize(const CDataCCD &design) const override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
 };
 
 } // namespace dataConsole

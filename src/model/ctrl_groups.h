@@ -34,6 +34,7 @@ public:
     const std::vector<std::unique_ptr<CCtrl_Button>> &Buttons() const { return m_buttons; }
 
 protected:
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
     QSize DesignImageSize(const CDataCCD &design) const override;
     int BindingReadCount() const override { return PageCount(); }
 
@@ -58,6 +59,8 @@ public:
     int SetValue(int value) override;
     int GetValue() const override { return m_current; }
     int GetCurrentGroupIndex() const override { return m_current; }
+    // Shows display image `value` first when it is 0 or more.
+    bool Draw(QPainter &painter, int value, bool live) override;
     // Also grows the binding sets to the design's display images.
     void SetDesign(CDataCCD *design) override;
     int PageCount() const override;
@@ -68,6 +71,7 @@ public:
     void SetSendChildFeedback(bool send) { m_sendChildFeedback = send; }
 
 protected:
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
     void ReadOwnAttributes(const CXmlNode &element) override;
     QSize DesignImageSize(const CDataCCD &design) const override;
     int BindingReadCount() const override { return PageCount(); }

@@ -17,6 +17,8 @@ public:
     // A label's alignments place its text, not an image.
     void SetTAlignX(int value) override { m_tAlignX = value; }
     void SetTAlignY(int value) override { m_tAlignY = value; }
+    // The label's frame when it has one, then its text in the rectangle.
+    bool Draw(QPainter &painter, int value, bool live) override;
 };
 
 } // namespace dataConsole

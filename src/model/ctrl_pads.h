@@ -15,6 +15,9 @@ public:
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     void SetDesign(CDataCCD *) override {}
+
+protected:
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
 };
 
 // A pan/tilt pad: a pan value and a tilt value per group index. It has no design.
@@ -31,6 +34,9 @@ public:
 
 private:
     std::vector<int> m_tilt;
+
+protected:
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
 };
 
 } // namespace dataConsole

@@ -26,6 +26,7 @@ public:
     int ImageCount() const;
 
 protected:
+    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
     QSize DesignImageSize(const CDataCCD &design) const override;
 
 private:

@@ -1,0 +1,31 @@
+// Drawing a whole console: its background, its pictures, its controls and then its labels.
+// The editing canvas draws these layers with its grid and selection frames between them; the
+// preview, printing, thumbnails and korvane-cli draw the surface alone through RenderConsole.
+#pragma once
+
+#include <QImage>
+
+class QPainter;
+
+namespace dataConsole {
+
+class CConsoleData;
+
+// Fills the console's rectangle (its size at `zoom`, at the canvas margin) with the
+// background colour, then, when the console shows a background image and one is given,
+// stretches that image over it.
+void DrawConsoleBackground(QPainter &painter, const CConsoleData &console, float zoom, const QImage *backgroundImage);
+// Each picture at its rectangle (at its zoom); a picture whose file could not be read shows
+// the placeholder stretched over its rectangle.
+void DrawConsolePictures(QPainter &painter, const CConsoleData &console);
+// Every control but the labels, in list order, then every label, so that labels lie above.
+void DrawConsoleControls(QPainter &painter, CConsoleData &console, bool live);
+// The small picture that stands for a missing picture file.
+const QImage &PicturePlaceholder();
+
+// The console surface alone (no margin) at `zoom`, as the preview shows it: trunc(width ·
+// zoom) by trunc(height · zoom) pixels. The controls are drawn at that zoom and then given
+// back their own zoom and window.
+QImage RenderConsole(CConsoleData &console, float zoom, const QImage *backgroundImage, bool live = true);
+
+} // namespace dataConsole
