@@ -236,10 +236,10 @@ void WriteClubNight(const QString &appFolder, const CDesignList &library)
         Bind(knob, 0, ControlChange(channelMidi, 20 + i));
         // Scenes are stored cues of the lighting program, called up by program number.
         CCtrl__Base &scene = club.Add(kCtrlButton, design::kButtonBlue);
-        PlaceOnFace(scene, {x + 6, 230}, QString::fromLatin1(scenes[i]), 11);
+        PlaceOnFace(scene, {x + 6, 262}, QString::fromLatin1(scenes[i]), 11);
         Bind(scene, 0, WithLed(ProgramChange(channelMidi, i)));
     }
-    club.AddLabel({fxX - 4, 200, 248, 22}, QStringLiteral("Scenes"), kAlignStart, kAlignEnd, false, text::kNote, 12);
+    club.AddHeading({fxX - 4, 226, 248, 26}, QStringLiteral("SCENES"));
 
     CCtrl__Base &crossfade = club.Add(kCtrlFaderHorz, design::kFaderCrossfade);
     PlaceCaptioned(crossfade, {fxX, flashTop - 40}, 240, QStringLiteral("Crossfade"), kTextAbove);
@@ -274,7 +274,7 @@ void WriteTheatreDesk(const QString &appFolder, const CDesignList &library)
     // The cue stack: GO is the key an operator finds in the dark.
     desk.AddHeading({20, 340, 250, 26}, QStringLiteral("CUE STACK"));
     CCtrl__Base &go = desk.Add(kCtrlButton, design::kButtonGo);
-    PlaceOnFace(go, {24, 378}, QStringLiteral("GO"), 30);
+    PlaceOnFace(go, {24, 372}, QStringLiteral("GO"), 30);
     Bind(go, 0, WithLed(NoteOn(deskMidi, 60)));
     MakeMomentary(go);
     CCtrl__Base &back = desk.Add(kCtrlButton, design::kButtonRed);
@@ -284,7 +284,7 @@ void WriteTheatreDesk(const QString &appFolder, const CDesignList &library)
     CCtrl__Base &pause = desk.Add(kCtrlButton, design::kButtonAmber);
     PlaceOnFace(pause, {150, 426}, QStringLiteral("PAUSE"));
     Bind(pause, 0, WithLed(NoteOn(deskMidi, 62)));
-    desk.AddLabel({20, 452, 126, 28}, QStringLiteral("Cue 12: Act 1 Sc 2"), kAlignStart, kAlignCentre, false,
+    desk.AddLabel({20, 444, 126, 28}, QStringLiteral("Cue 12: Act 1 Sc 2"), kAlignStart, kAlignCentre, false,
                   text::kCaption, 12);
     // The default look: a plain fader, as a new console gets one.
     CCtrl__Base &fadeTime = desk.Add(kCtrlFaderHorz, nullptr);
@@ -293,7 +293,7 @@ void WriteTheatreDesk(const QString &appFolder, const CDesignList &library)
     Bind(fadeTime, 0, ControlChange(deskMidi, 27));
 
     desk.AddPicture({290, 340}, picture::kStagePlan);
-    desk.AddLabel({290, 544, 300, 22}, QStringLiteral("Lantern numbers are DMX addresses 1-14"), kAlignCentre,
+    desk.AddLabel({290, 544, 300, 22}, QStringLiteral("Backs 1-5, mids 6-10, front of house 11-14"), kAlignCentre,
                   kAlignStart, false, text::kNote, 11);
 
     // The moving light ML1 on universe 2, address 1.

@@ -353,6 +353,7 @@ QPainterPath Star(const QPointF &centre, int points, qreal outer, qreal inner)
     return path;
 }
 
+// The slots of a gobo wheel, the open one last, so that a wheel at rest shows a pattern.
 QList<QImage> GoboFrames()
 {
     QList<QImage> frames;
@@ -363,11 +364,6 @@ QList<QImage> GoboFrames()
             painter.drawPath(path(centre));
         });
     };
-    shape([](const QPointF &c) { // open
-        QPainterPath p;
-        p.addEllipse(c, 25, 25);
-        return p;
-    });
     shape([](const QPointF &c) { // dots
         QPainterPath p;
         p.setFillRule(Qt::WindingFill);
@@ -415,14 +411,20 @@ QList<QImage> GoboFrames()
         p.addEllipse(c, 5, 5);
         return p;
     });
+    shape([](const QPointF &c) { // open
+        QPainterPath p;
+        p.addEllipse(c, 25, 25);
+        return p;
+    });
     return frames;
 }
 
+// The filters of a colour wheel, the open (white) slot last.
 QList<QImage> ColourFrames()
 {
-    const QColor filters[] = {palette::kWarmWhite,   QColor(0xff, 0x26, 0x1f), QColor(0xff, 0x8c, 0x1a),
-                              QColor(0xff, 0xe1, 0x33), QColor(0x2e, 0xe0, 0x4a), QColor(0x2e, 0xe6, 0xe6),
-                              QColor(0x2e, 0x5c, 0xff), QColor(0xe6, 0x2e, 0xd9)};
+    const QColor filters[] = {QColor(0xff, 0x26, 0x1f), QColor(0xff, 0x8c, 0x1a), QColor(0xff, 0xe1, 0x33),
+                              QColor(0x2e, 0xe0, 0x4a), QColor(0x2e, 0xe6, 0xe6), QColor(0x2e, 0x5c, 0xff),
+                              QColor(0xe6, 0x2e, 0xd9), palette::kWarmWhite};
     QList<QImage> frames;
     for (const QColor &filter : filters) {
         frames << WheelFrame([&filter](QPainter &painter, const QPointF &centre) {
