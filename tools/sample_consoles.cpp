@@ -380,14 +380,14 @@ void WriteBandGig(const QString &appFolder, const CDesignList &library)
 
     // The spot movers: gobo and colour wheels, and the speed of their effects.
     gig.AddHeading({470, 90, 310, 26}, QStringLiteral("MOVERS"));
-    struct CWheelSpec
+    struct CMoverWheel
     {
         const char *design;
         const char *caption;
         int controller;
         int dmx;
     };
-    const CWheelSpec wheels[] = {{design::kWheelGobo, "Gobo", 30, 5}, {design::kWheelColour, "Colour", 32, 4}};
+    const CMoverWheel wheels[] = {{design::kWheelGobo, "Gobo", 30, 5}, {design::kWheelColour, "Colour", 32, 4}};
     for (int i = 0; i < 2; ++i) {
         CCtrl__Base &wheel = gig.Add(kCtrlWheel, wheels[i].design);
         PlaceCaptioned(wheel, {482 + i * 100, 126}, 96, QString::fromLatin1(wheels[i].caption));
