@@ -1,13 +1,9 @@
 // Console controls: the element each kind writes, what reading gives, the design a control
 // finds, text positions, values, hit tests, copying and groups with their pages.
-#include <gtest/gtest.h>
-
-#include <QImage>
-
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "design/data_ccd.h"
 #include "design/design_list.h"
@@ -20,21 +16,15 @@
 #include "model/ctrl_label.h"
 #include "model/ctrl_pads.h"
 #include "model/ctrl_wheel.h"
-#include "xml/xml_node.h"
+#include "test_support.h"
 
 using namespace dataConsole;
+using namespace dataConsole::ccdImage;
+using namespace korvane::test;
 using korvane::CXmlNode;
 using korvane::MakeColorRef;
 
 namespace {
-
-std::string Lines(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 // The shared attributes in file order; a case names only what it changes.
 struct Shared
@@ -73,64 +63,38 @@ std::string Midi(const char *tag, int command, int channel, int status)
            "\" FeedBack=\"1\" FeedBackRecieved=\"0\" OnValue=\"-1\" OffValue=\"-1\" OnCh=\"-1\" OffCh=\"-1\" />";
 }
 
-void SetImage(CDataCCD &design, unsigned id, QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::gray);
-    design.ImageManager().SetImage(id, image);
-}
-
-std::unique_ptr<CXmlNode> Parsed(const std::string &text)
-{
-    auto root = korvane::ParseXml(text.data(), text.size());
-    EXPECT_TRUE(root) << text;
-    return root;
-}
-
 // A console with a design library holding one design of each kind a test needs.
 class ConsoleModelTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        CDataCCD &knob = AddDesign(m_library, "knob.ccd");
-        SetImage(knob, ccdImage::kRotaryDial, {64, 64});
+        CDataCCD &knob = AddDesign(m_library, "knob.ccd", {{kRotaryDial, {64, 64}}});
         knob.rotary.angleMin = 225;
         knob.rotary.angleMax = 315;
-
-        CDataCCD &pads = AddDesign(m_library, "Pages.ccd");
-        SetImage(pads, ccdImage::kGroupButtonsBackground, {200, 50});
-        SetImage(pads, ccdImage::kButtonOff, {40, 40});
-        pads.groupButtons.SetButtonCount(4);
+        CDataCCD &pages =
+            AddDesign(m_library, "Pages.ccd", {{kGroupButtonsBackground, {200, 50}}, {kButtonOff, {40, 40}}});
+        pages.groupButtons.SetButtonCount(4);
         for (int i = 0; i < 4; ++i) {
-            CDataCCD::CGroupButtons::CBut &but = *pads.groupButtons.Button(i);
-            but.button = QRect(i * 50, 0, 50, 50);
-            but.image = QRect(i * 50 + 5, 5, 40, 40);
-            but.label = QRect(i * 50, 40, 50, 10);
+            CDataCCD::CGroupButtons::CBut &button = *pages.groupButtons.Button(i);
+            button.button = QRect(i * 50, 0, 50, 50);
+            button.image = QRect(i * 50 + 5, 5, 40, 40);
+            button.label = QRect(i * 50, 40, 50, 10);
         }
-
-        CDataCCD &steps = AddDesign(m_library, "steps.ccd");
-        SetImage(steps, ccdImage::kIncDecBackground, {90, 30});
-        steps.groupIncDec.displayImageCount = 3;
-
-        CDataCCD &fader = AddDesign(m_library, "fader.ccd");
-        SetImage(fader, ccdImage::kSliderHorzBackground, {200, 30});
-        SetImage(fader, ccdImage::kSliderHorzCursor, {20, 30});
-        fader.sliderHorz.offsetX = 5;
-
-        CDataCCD &wheel = AddDesign(m_library, "wheel8.ccd");
-        SetImage(wheel, ccdImage::kWheelBackground, {50, 70});
-        wheel.wheel.imageCount = 8;
-
-        CDataCCD &button = AddDesign(m_library, "push.ccd");
-        SetImage(button, ccdImage::kButtonOff, {60, 24});
-        SetImage(button, ccdImage::kButtonOn, {64, 20});
+        AddDesign(m_library, "steps.ccd", {{kIncDecBackground, {90, 30}}}).groupIncDec.displayImageCount = 3;
+        AddDesign(m_library, "fader.ccd", {{kSliderHorzBackground, {200, 30}}, {kSliderHorzCursor, {20, 30}}})
+            .sliderHorz.offsetX = 5;
+        AddDesign(m_library, "wheel8.ccd", {{kWheelBackground, {50, 70}}}).wheel.imageCount = 8;
+        AddDesign(m_library, "push.ccd", {{kButtonOff, {60, 24}}, {kButtonOn, {64, 20}}});
     }
 
-    static CDataCCD &AddDesign(CDesignList &list, const char *name)
+    static CDataCCD &AddDesign(CDesignList &list, const char *name,
+                               std::initializer_list<std::pair<unsigned, QSize>> images = {})
     {
         list.push_back(std::make_unique<CDataCCD>());
         list.back()->SetName(QString::fromLatin1(name));
+        for (const auto &[id, size] : images)
+            list.back()->ImageManager().SetImage(id, Solid(size.width(), size.height(), Qt::gray));
         return *list.back();
     }
 
@@ -313,24 +277,11 @@ TEST_F(ConsoleModelTest, EveryKindWritesItsElementByteForByte)
 
 TEST_F(ConsoleModelTest, ReadControlsTakeTheFileDefaultsAndNewOnesTheirOwn)
 {
-    const auto created = std::make_unique<CCtrl_Button>(&m_console, nullptr, nullptr, nullptr);
-    const auto read = Read("<Button/>");
-    EXPECT_EQ(created->TextAlign(), kTextCentre);
-    EXPECT_EQ(read->TextAlign(), kTextFree);
-    EXPECT_FALSE(created->DrawFrame());
-    EXPECT_TRUE(read->DrawFrame());
+    // New controls write their own defaults (the cases above); a bare element reads with the
+    // file's: free text, a frame drawn.
+    EXPECT_EQ(Written(*Read("<Button/>")),
+              Lines({"<T>", "  <Button " + Attrs({.image = {80, 40}, .textAlign = 0, .frame = true}) + " />", "</T>"}));
     EXPECT_FALSE(Read("<Button bDrawCadre=\"2\"/>")->DrawFrame()); // only 1 sets it
-    for (const CCtrl__Base *control : {static_cast<const CCtrl__Base *>(created.get()),
-                                       static_cast<const CCtrl__Base *>(read.get())}) {
-        EXPECT_FALSE(control->IsLocked());
-        EXPECT_EQ(control->TAlignX(), kAlignCentre);
-        EXPECT_EQ(control->TAlignY(), kAlignCentre);
-        EXPECT_EQ(control->TextColor(), MakeColorRef(50, 50, 50));
-        EXPECT_EQ(control->Color(), MakeColorRef(128, 128, 128));
-        EXPECT_EQ(control->FontSize(), 16);
-        EXPECT_EQ(control->StoredImageSize(), QSize(80, 40));
-        EXPECT_EQ(control->Bindings().Count(), 1);
-    }
 
     // Pictures are locked unless the file says otherwise.
     m_trees.push_back(Parsed("<Bitmap/>"));
@@ -348,17 +299,18 @@ TEST_F(ConsoleModelTest, ReadControlsTakeTheFileDefaultsAndNewOnesTheirOwn)
 
 TEST_F(ConsoleModelTest, ImageSizeComesFromTheFileThenTheDesignThenTheKind)
 {
-    EXPECT_EQ(Read("<Button ImageCx=\"0\" ImageCy=\"0\"/>")->StoredImageSize(), QSize(80, 40));
-    EXPECT_EQ(Read("<Button control_file_draw=\"push.ccd\"/>")->StoredImageSize(), QSize(64, 24));
-    EXPECT_EQ(Read("<Button control_file_draw=\"push.ccd\" ImageCx=\"0\" ImageCy=\"33\"/>")->StoredImageSize(),
-              QSize(0, 33));
-    EXPECT_EQ(Read("<Button control_file_draw=\"push.ccd\" ImageCx=\"70\" ImageCy=\"30\"/>")->StoredImageSize(),
-              QSize(70, 30));
-    // A design without the kind's part gives no size: the kind's default stands.
-    EXPECT_EQ(Read("<Wheel control_file_draw=\"push.ccd\"/>")->StoredImageSize(), QSize(80, 80));
-    EXPECT_EQ(Read("<PanTilt control_file_draw=\"push.ccd\"/>")->StoredImageSize(), QSize(242, 242));
-    EXPECT_EQ(Read("<LinearSliderVert/>")->StoredImageSize(), QSize(30, 100));
-    EXPECT_EQ(Read("<RotSlider/>")->StoredImageSize(), QSize(60, 60));
+    const std::pair<const char *, QSize> cases[] = {
+        {"<Button ImageCx=\"0\" ImageCy=\"0\"/>", {80, 40}},
+        {"<Button control_file_draw=\"push.ccd\"/>", {64, 24}},
+        {"<Button control_file_draw=\"push.ccd\" ImageCx=\"0\" ImageCy=\"33\"/>", {0, 33}},
+        {"<Button control_file_draw=\"push.ccd\" ImageCx=\"70\" ImageCy=\"30\"/>", {70, 30}},
+        // A design without the kind's part gives no size: the kind's default stands.
+        {"<Wheel control_file_draw=\"push.ccd\"/>", {80, 80}},
+        {"<PanTilt control_file_draw=\"push.ccd\"/>", {242, 242}},
+        {"<LinearSliderVert/>", {30, 100}},
+    };
+    for (const auto &[text, size] : cases)
+        EXPECT_EQ(Read(text)->StoredImageSize(), size) << text;
 
     // Choosing a design in the editor takes its size; labels and pictures are their rectangle.
     auto *button = Add<CCtrl_Button>(nullptr);
@@ -366,8 +318,7 @@ TEST_F(ConsoleModelTest, ImageSizeComesFromTheFileThenTheDesignThenTheKind)
     EXPECT_EQ(button->GetImageSize(), QSize(64, 24));
     button->SetDesign(nullptr);
     EXPECT_TRUE(button->DesignName().isEmpty());
-    const auto label = Read("<Label cx=\"120\" cy=\"30\" ImageCx=\"5\" ImageCy=\"5\"/>");
-    EXPECT_EQ(label->GetImageSize(), QSize(120, 30));
+    EXPECT_EQ(Read("<Label cx=\"120\" cy=\"30\" ImageCx=\"5\" ImageCy=\"5\"/>")->GetImageSize(), QSize(120, 30));
 }
 
 TEST_F(ConsoleModelTest, DesignsAreFoundWithoutRegardToCaseOwnDesignsFirst)
@@ -656,15 +607,4 @@ TEST_F(ConsoleModelTest, GroupsGiveTheirControlsOneBindingSetPerPage)
     const auto outside = Read(element);
     EXPECT_EQ(outside->Bindings().Count(), 1);
     EXPECT_EQ(outside->Label(0), QStringLiteral("a"));
-
-    // A group reads one set per page of its design, and none without it; labels of groups
-    // are written but not read back.
-    const std::string group = "<GroupButtons control_file_draw=\"PAGES.ccd\"><Group0 label=\"x\"><DMX channel=\"1\"/>"
-                              "</Group0><Group3><DMX channel=\"4\"/></Group3></GroupButtons>";
-    const auto withDesign = Read(group);
-    EXPECT_EQ(withDesign->Bindings().Count(), 4);
-    EXPECT_EQ(withDesign->Bindings()[3].dmx.channel, 4);
-    EXPECT_EQ(withDesign->Label(0), QString());
-    const auto withoutDesign = Read("<GroupButtons><Group0><DMX channel=\"1\"/></Group0></GroupButtons>");
-    EXPECT_EQ(withoutDesign->Bindings()[0].dmx.channel, -1);
 }

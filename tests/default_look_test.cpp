@@ -1,7 +1,5 @@
 // The default look: every image rendered from its artwork with its states and cell size, the
 // wheel's image list, and edges that survive nine-slice stretching.
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +7,7 @@
 #include <algorithm>
 
 #include "design/default_look.h"
+#include "test_support.h"
 
 using namespace dataConsole::DrawHelper;
 
@@ -197,10 +196,7 @@ TEST(DefaultLook, MissingOrBrokenArtworkLeavesOnlyThatImageEmpty)
     EXPECT_TRUE(CDefaultLook(1.0, dir.path()).IsComplete());
 
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("button.svg"))));
-    QFile broken(dir.filePath(QStringLiteral("rotary.svg")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("<svg");
-    broken.close();
+    korvane::test::WriteText(dir.filePath(QStringLiteral("rotary.svg")), "<svg");
 
     const CDefaultLook look(1.0, dir.path());
     EXPECT_FALSE(look.IsComplete());

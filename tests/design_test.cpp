@@ -1,94 +1,35 @@
 // Control design files: what is read from them, the bytes written back, the folders images
 // come from, and the design lists.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QTemporaryDir>
-
-#include "app/file_messages.h"
 #include "design/data_ccd.h"
 #include "design/design_list.h"
+#include "test_support.h"
 
 using namespace dataConsole;
 using namespace dataConsole::ccdImage;
+using namespace korvane::test;
 
 namespace {
 
-struct RecordedMessage
+using DesignTest = AppFolderTest;
+
+// Loads `name` from the library as the design editor does: with the image names kept.
+void LoadEditable(CDataCCD &design, const QString &app, const char *name)
 {
-    korvane::MessageSeverity severity;
-    QString file;
-    QString caption;
-    QString text;
-};
-
-class CRecordingSink : public korvane::CFileMessageSink
-{
-public:
-    void FileMessage(korvane::MessageSeverity severity, const QString &file, const QString &caption,
-                     const QString &text) override
-    {
-        messages.push_back({severity, file, caption, text});
-    }
-    std::vector<RecordedMessage> messages;
-};
-
-// An application folder with its design folder, and helpers to fill it.
-class DesignTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("_Common/console/_ccd")));
-    }
-
-    QString App() const { return m_dir.path(); }
-    QString Library() const { return m_dir.path() + QStringLiteral("/_Common/console/_ccd/"); }
-
-    static void WriteImage(const QString &path, QSize size, QColor colour = Qt::gray)
-    {
-        QImage image(size, QImage::Format_ARGB32);
-        image.fill(colour);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-    }
-
-    static void WriteText(const QString &path, const QByteArray &text)
-    {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    static QByteArray Design(const QByteArray &body)
-    {
-        return "<config_control_design Author=\"orlen\" Version=\"1.0\">" + body + "</config_control_design>";
-    }
-
-    CRecordingSink m_sink;
-    korvane::CScopedMessageSink m_installed{&m_sink};
-    QTemporaryDir m_dir;
-};
+    design.AllocateNames();
+    ASSERT_TRUE(design.Load(app, QString::fromLatin1(name), QString()));
+}
 
 } // namespace
 
 TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
 {
-    WriteImage(Library() + "on.png", {40, 30});
-    WriteImage(Library() + "off.png", {42, 28});
-    WriteImage(Library() + "dial.png", {64, 64});
-    WriteImage(Library() + "vbg.png", {20, 100});
-    WriteImage(Library() + "vcur.png", {20, 10});
-    WriteImage(Library() + "hbg.png", {100, 20});
-    WriteImage(Library() + "wheel.png", {30, 90});
-    WriteImage(Library() + "strip.png", {160, 20});
-    WriteImage(Library() + "incdec.png", {80, 30});
-    WriteImage(Library() + "group.png", {200, 50});
-    WriteImage(Library() + "b1.png", {50, 10});
+    const std::pair<const char *, QSize> images[] = {
+        {"on.png", {40, 30}},   {"off.png", {42, 28}},    {"dial.png", {64, 64}},   {"vbg.png", {20, 100}},
+        {"vcur.png", {20, 10}}, {"hbg.png", {100, 20}},   {"wheel.png", {30, 90}},  {"strip.png", {160, 20}},
+        {"incdec.png", {80, 30}}, {"group.png", {200, 50}}, {"b1.png", {50, 10}},
+    };
+    for (const auto &[name, size] : images)
+        WriteImage(Library() + name, size);
 
     const std::string expected = "<config_control_design Author=\"orlen\" Version=\"1.0\">\r\n"
                                  "  <RotSlider Image=\"dial.png\" ImageCursor=\"\" angle_min=\"200\" angle_max=\"340\""
@@ -116,23 +57,19 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
                                  " info_x=\"0\" info_y=\"0\" info_cx=\"50\" info_cy=\"20\" />\r\n"
                                  "  </GroupButtons>\r\n"
                                  "</config_control_design>\r\n";
-    const QString path = Library() + "full.ccd";
-    WriteText(path, QByteArray::fromStdString(expected));
+    WriteText(Library() + "full.ccd", QByteArray::fromStdString(expected));
 
     CDataCCD design;
-    design.AllocateNames();
-    ASSERT_TRUE(design.Load(App(), QStringLiteral("full.ccd"), QString()));
+    LoadEditable(design, App(), "full.ccd");
     EXPECT_TRUE(m_sink.messages.empty());
     EXPECT_EQ(design.SaveToString(), expected);
 
-    EXPECT_EQ(design.rotary.angleMin, 200);
-    EXPECT_EQ(design.sliderVert.offsetY, -3);
+    // The sizes the drawing takes from the images.
     EXPECT_EQ(design.button.Size(), QSize(42, 30));
     EXPECT_EQ(design.wheel.Size(), QSize(30, 90)); // background 30x90, strip images 20x20
     EXPECT_EQ(design.wheel.StripImage(7)->size(), QSize(20, 20));
     EXPECT_EQ(design.wheel.StripImage(8), nullptr);
     EXPECT_EQ(design.groupIncDec.IncSize(), QSize(40, 30));
-    EXPECT_TRUE(design.groupButtons.IsPresent());
     ASSERT_EQ(design.groupButtons.ButtonCount(), 2);
     // Only one own image: the image rectangle takes the larger of it and the button size.
     EXPECT_EQ(design.groupButtons.Button(0)->image, QRect(10, 5, 50, 30));
@@ -144,15 +81,11 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
     EXPECT_EQ(design.groupButtons.ButtonImage(2, false), nullptr);
     EXPECT_TRUE(design.MissingImages().isEmpty());
 
-    // Saved to a file and read again: the same bytes once more.
-    const QString copy = m_dir.filePath(QStringLiteral("out/copy.ccd"));
-    ASSERT_TRUE(QDir().mkpath(m_dir.filePath(QStringLiteral("out"))));
+    // Saved to a file and read again: the same bytes once more, and the working folder kept.
     const QString before = QDir::currentPath();
-    EXPECT_TRUE(design.Save(m_dir.filePath(QStringLiteral("out")), QStringLiteral("copy.ccd")));
+    EXPECT_TRUE(design.Save(App(), QStringLiteral("copy.ccd")));
     EXPECT_EQ(QDir::currentPath(), before);
-    QFile written(copy);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().toStdString(), expected);
+    EXPECT_EQ(ReadBytes(m_dir.filePath(QStringLiteral("copy.ccd"))), expected);
 
     // The library's view of the same file keeps the images but writes no names.
     CDataCCD library;
@@ -168,36 +101,29 @@ TEST_F(DesignTest, PartsReadOnlyWhatTheFileHolds)
     WriteImage(Library() + "off.png", {30, 30});
     WriteImage(Library() + "old.png", {10, 10});
     WriteImage(Library() + "strip.png", {160, 20});
-    WriteText(Library() + "button.ccd",
-              Design("<Button ico=\"old.png\" ImageOff=\"off.png\" ico_on=\"old.png\"/>"
-                     "<RotSlider angle_max=\"300\" mode_angle=\"2\"/>"
-                     "<wheel nbImages=\"8\" Images=\"strip.png\"/>"));
-
+    WriteText(Library() + "button.ccd", DesignFile("<Button ico=\"old.png\" ImageOff=\"off.png\" ico_on=\"old.png\"/>"
+                                                   "<RotSlider angle_max=\"300\" mode_angle=\"2\"/>"
+                                                   "<wheel nbImages=\"8\" Images=\"strip.png\"/>"));
     CDataCCD design;
-    design.AllocateNames();
-    ASSERT_TRUE(design.Load(App(), QStringLiteral("button.ccd"), QString()));
+    LoadEditable(design, App(), "button.ccd");
     // The current key wins over the older one, image and name.
     EXPECT_EQ(design.button.Image(false)->size(), QSize(30, 30));
     EXPECT_EQ(*design.button.offName, "off.png");
     EXPECT_EQ(*design.button.onName, "old.png");
-    // Missing keys keep the defaults; only the value 1 sets a flag.
+    // Missing keys keep the defaults; only the value 1 sets a flag; element names ignore case.
     EXPECT_EQ(design.rotary.angleMin, 225);
     EXPECT_EQ(design.rotary.angleMax, 300);
-    EXPECT_EQ(design.rotary.radius, 10);
     EXPECT_FALSE(design.rotary.angleMode);
     EXPECT_TRUE(design.rotary.IsPresent());
-    EXPECT_TRUE(design.wheel.IsPresent()); // element names are compared without case
-    EXPECT_FALSE(design.sliderHorz.IsPresent());
-    EXPECT_FALSE(design.groupButtons.IsPresent());
-    for (unsigned id = kWheelStrip; id < kWheelStrip + 8; ++id)
-        EXPECT_EQ(design.ImageManager().ImageSize(id), QSize(20, 20)) << id;
+    EXPECT_TRUE(design.wheel.IsPresent());
+    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 7), QSize(20, 20));
 
     // Only parts with their main image are written back: the rotary has no dial.
-    EXPECT_EQ(design.SaveToString(), "<config_control_design Author=\"orlen\" Version=\"1.0\">\r\n"
-                                     "  <Button ImageOff=\"off.png\" ImageOn=\"old.png\" />\r\n"
-                                     "  <Wheel Background=\"\" Images=\"strip.png\" TransparentBackground=\"0\""
-                                     " nbImages=\"8\" />\r\n"
-                                     "</config_control_design>\r\n");
+    EXPECT_EQ(design.SaveToString(), Lines({"<config_control_design Author=\"orlen\" Version=\"1.0\">",
+                                            "  <Button ImageOff=\"off.png\" ImageOn=\"old.png\" />",
+                                            "  <Wheel Background=\"\" Images=\"strip.png\" TransparentBackground=\"0\""
+                                            " nbImages=\"8\" />",
+                                            "</config_control_design>"}));
 
     design.ResetToDefault();
     EXPECT_EQ(design.Name(), QStringLiteral("default.ccd"));
@@ -214,23 +140,21 @@ TEST_F(DesignTest, ButtonGroupChildrenAndButtonCount)
     WriteImage(Library() + "off.png", {20, 20});
     WriteImage(Library() + "own.png", {25, 15});
     WriteText(Library() + "group.ccd",
-              Design("<Button ImageOn=\"on.png\" ImageOff=\"off.png\"/>"
-                     "<GroupButtons Background=\"bg.png\">"
-                     "<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\"/>"
-                     "<button x=\"99\"/>"
-                     "<Button x=\"40\" ImageOn=\"own.png\" ImageOff=\"own.png\" info_x=\"3\" info_cx=\"7\"/>"
-                     "</GroupButtons>"));
-
+              DesignFile("<Button ImageOn=\"on.png\" ImageOff=\"off.png\"/>"
+                         "<GroupButtons Background=\"bg.png\">"
+                         "<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\"/>"
+                         "<button x=\"99\"/>"
+                         "<Button x=\"40\" ImageOn=\"own.png\" ImageOff=\"own.png\" info_x=\"3\" info_cx=\"7\"/>"
+                         "</GroupButtons>"));
     CDataCCD design;
-    design.AllocateNames();
-    ASSERT_TRUE(design.Load(App(), QStringLiteral("group.ccd"), QString()));
+    LoadEditable(design, App(), "group.ccd");
     CDataCCD::CGroupButtons &group = design.groupButtons;
     ASSERT_EQ(group.ButtonCount(), 2); // "button" is not a button of the group
-    EXPECT_EQ(group.Button(1)->button.left(), 40);
-    EXPECT_EQ(design.ImageManager().ImageSize(1003), QSize(25, 15));
-    EXPECT_EQ(design.ImageManager().ImageSize(1004), QSize(25, 15));
+    EXPECT_EQ(design.ImageManager().ImageSize(kGroupButtonsFirstButton + 2), QSize(25, 15));
+    EXPECT_EQ(design.ImageManager().ImageSize(kGroupButtonsFirstButton + 3), QSize(25, 15));
     EXPECT_EQ(group.Button(1)->image.size(), QSize(25, 15));
     // A missing "cx" leaves the right edge at 0.
+    EXPECT_EQ(group.Button(1)->button.left(), 40);
     EXPECT_EQ(group.Button(1)->button.width(), -40);
     EXPECT_EQ(group.Button(1)->label, QRect(QPoint(43, 0), QSize(7, 0)));
     EXPECT_EQ(group.Button(0)->image, QRect(1, 2, 20, 20));
@@ -243,12 +167,12 @@ TEST_F(DesignTest, ButtonGroupChildrenAndButtonCount)
     EXPECT_EQ(group.ButtonImage(3, true)->size(), QSize(25, 15));
     EXPECT_EQ(*group.Button(3)->onName, "own.png");
     group.SetButtonImage(9, true, App(), "own.png", QString()); // outside the array: nothing
-    EXPECT_EQ(design.ImageManager().Image(1001 + 2 * 9 + 1), nullptr);
+    EXPECT_EQ(design.ImageManager().Image(kGroupButtonsFirstButton + 2 * 9 + 1), nullptr);
 
     group.SetButtonCount(1);
     EXPECT_EQ(group.ButtonCount(), 1);
     EXPECT_EQ(group.ButtonImage(1, true), nullptr);
-    EXPECT_NE(design.ImageManager().Image(1004), nullptr); // images of removed buttons stay
+    EXPECT_NE(design.ImageManager().Image(kGroupButtonsFirstButton + 3), nullptr); // images of removed buttons stay
     const std::string saved = design.SaveToString();
     EXPECT_NE(saved.find("<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\" ctrl_x=\"0\""), std::string::npos) << saved;
     EXPECT_EQ(saved.find("own.png"), std::string::npos) << saved;
@@ -259,11 +183,11 @@ TEST_F(DesignTest, HeaderVersionAndBrokenFiles)
     WriteImage(Library() + "off.png", {10, 10});
     WriteText(Library() + "noauthor.ccd",
               "<config_control_design Version=\"1.0\"><Button ImageOff=\"off.png\"/></config_control_design>");
-    WriteText(Library() + "v2.ccd",
-              "<config_control_design Author=\"orlen\" Version=\"2.0\"><Button ImageOff=\"off.png\"/>"
-              "</config_control_design>");
+    WriteText(Library() + "v2.ccd", "<config_control_design Author=\"orlen\" Version=\"2.0\"><Button ImageOff=\"off.png\"/>"
+                                    "</config_control_design>");
     WriteText(Library() + "broken.ccd", "<config_control_design Author=\"orlen\" Version=\"1.0\"><Button>");
 
+    // A foreign header is only a warning about that file; the design is read.
     CDataCCD design;
     ASSERT_TRUE(design.Load(App(), QStringLiteral("noauthor.ccd"), QString()));
     ASSERT_EQ(m_sink.messages.size(), 1u);
@@ -273,25 +197,25 @@ TEST_F(DesignTest, HeaderVersionAndBrokenFiles)
     EXPECT_TRUE(m_sink.messages[0].file.endsWith(QStringLiteral("noauthor.ccd")));
     EXPECT_TRUE(design.button.IsPresent());
 
+    // Another version is refused before any part is read; the name is taken before the checks.
     m_sink.messages.clear();
     CDataCCD versioned;
     EXPECT_FALSE(versioned.Load(App(), QStringLiteral("v2.ccd"), QString()));
     ASSERT_EQ(m_sink.messages.size(), 1u);
     EXPECT_EQ(m_sink.messages[0].severity, korvane::MessageSeverity::Error);
     EXPECT_EQ(m_sink.messages[0].text, QStringLiteral("Wrong file version!"));
-    EXPECT_EQ(versioned.Name(), QStringLiteral("v2.ccd")); // the name is taken before the checks
-    EXPECT_FALSE(versioned.button.IsPresent());
+    EXPECT_EQ(versioned.Name(), QStringLiteral("v2.ccd"));
     EXPECT_EQ(versioned.button.Image(false), nullptr);
 
     CDataCCD broken;
     EXPECT_FALSE(broken.Load(App(), QStringLiteral("broken.ccd"), QString()));
     EXPECT_FALSE(broken.button.IsPresent());
 
+    // A file that is not there is no message; the design keeps the default name.
     m_sink.messages.clear();
     CDataCCD missing;
     EXPECT_FALSE(missing.Load(App(), QStringLiteral("missing.ccd"), QString()));
     EXPECT_TRUE(m_sink.messages.empty());
-    EXPECT_EQ(missing.Name(), QStringLiteral("default.ccd"));
     EXPECT_TRUE(missing.MatchesName(QStringLiteral("DEFAULT.ccd")));
     EXPECT_FALSE(missing.MatchesName(QStringLiteral("default.ccd2")));
 }
@@ -300,15 +224,15 @@ TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
 {
     // The library: two designs (one in upper case), one refused.
     WriteImage(Library() + "Lib.png", {11, 11});
-    WriteText(Library() + "Shared.ccd", Design("<Button ImageOff=\"Lib.png\"/>"));
-    WriteText(Library() + "OTHER.CCD", Design("<Button ImageOff=\"lib.png\"/>"));
+    WriteText(Library() + "Shared.ccd", DesignFile("<Button ImageOff=\"Lib.png\"/>"));
+    WriteText(Library() + "OTHER.CCD", DesignFile("<Button ImageOff=\"lib.png\"/>"));
     WriteText(Library() + "old.ccd", "<config_control_design Author=\"orlen\" Version=\"0.9\"/>");
     WriteText(Library() + "notes.txt", "not a design");
 
     // A console outside the standard folder, with its own "_ccd" (spelled as on Windows).
     const QString show = m_dir.filePath(QStringLiteral("show"));
     WriteImage(show + "/_CCD/local.png", {22, 22});
-    WriteText(show + "/_CCD/shared.ccd", Design("<Button ImageOff=\"local.png\" ImageOn=\"lib.png\"/>"));
+    WriteText(show + "/_CCD/shared.ccd", DesignFile("<Button ImageOff=\"local.png\" ImageOn=\"lib.png\"/>"));
     WriteImage(show + "/_Common/console/_ccd/lib.png", {33, 33});
 
     CDesignList library;
@@ -346,13 +270,12 @@ TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
 
 TEST_F(DesignTest, MissingImagesAreListedAndLeaveTheirPartUndrawn)
 {
-    WriteText(Library() + "gaps.ccd", Design("<RotSlider Image=\"gone.png\" ImageCursor=\"\"/>"
-                                             "<LinearSliderHori><Cursor ImageCursor=\"cur.png\" offset_x=\"4\"/>"
-                                             "</LinearSliderHori>"));
+    WriteText(Library() + "gaps.ccd", DesignFile("<RotSlider Image=\"gone.png\" ImageCursor=\"\"/>"
+                                                 "<LinearSliderHori><Cursor ImageCursor=\"cur.png\" offset_x=\"4\"/>"
+                                                 "</LinearSliderHori>"));
     WriteImage(Library() + "cur.png", {6, 6});
     CDataCCD design;
-    design.AllocateNames();
-    ASSERT_TRUE(design.Load(App(), QStringLiteral("gaps.ccd"), QString()));
+    LoadEditable(design, App(), "gaps.ccd");
     EXPECT_EQ(design.MissingImages(), QStringList{QStringLiteral("gone.png")});
     EXPECT_TRUE(design.rotary.IsPresent());
     EXPECT_EQ(design.rotary.DialImage(), nullptr);

@@ -9,30 +9,20 @@
 #include "design/draw_design.h"
 #include "design/draw_geometry.h"
 #include "design/draw_helper.h"
+#include "test_support.h"
 
 using namespace dataConsole;
 using namespace dataConsole::ccdImage;
 using namespace dataConsole::DrawHelper;
+using korvane::test::Solid;
 
 namespace {
-
-QImage Solid(int width, int height, QColor colour)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(colour);
-    return image;
-}
-
-QImage Canvas(int width, int height)
-{
-    return Solid(width, height, Qt::transparent);
-}
 
 // Draws with `draw` onto a transparent canvas and returns it.
 template <typename Draw>
 QImage Drawn(int width, int height, Draw draw)
 {
-    QImage canvas = Canvas(width, height);
+    QImage canvas = Solid(width, height, Qt::transparent);
     QPainter painter(&canvas);
     draw(painter);
     painter.end();
@@ -64,33 +54,34 @@ TEST(DrawDesign, ButtonStatesAndFallbacks)
     design.ImageManager().SetImage(kButtonOn, Solid(10, 10, Qt::red));
     const CDefaultLookImage *look = DefaultLook().Image(kDefaultButton);
     ASSERT_NE(look, nullptr);
-    const QRect rect(0, 0, 40, 20);
+    const auto button = [&](const CDataCCD *from, const CDefaultLookImage *fallback, QColor colour, bool on,
+                            bool inGroup = false, int index = 0) {
+        return Drawn(40, 20, [&](QPainter &p) {
+            DrawButton(p, QRect(0, 0, 40, 20), from, fallback, colour, on, inGroup, index);
+        });
+    };
 
-    QImage on = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, true, false, 0); });
+    const QImage on = button(&design, look, Qt::gray, true);
     EXPECT_EQ(Rgb(on, 0, 0), kRed);
     EXPECT_EQ(Rgb(on, 39, 19), kRed); // stretched over the whole rectangle
     // Only the on image: the off state shows nothing, not even the default look.
-    EXPECT_TRUE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, false, false, 0); })));
+    EXPECT_TRUE(IsEmpty(button(&design, look, Qt::gray, false)));
 
     // Without either image, or without a design, the default look.
     CDataCCD bare;
-    EXPECT_FALSE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &bare, look, Qt::gray, false, false, 0); })));
-    EXPECT_FALSE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::gray, true, false, 0); })));
-    EXPECT_TRUE(IsEmpty(Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, nullptr, Qt::gray, true, false, 0); })));
+    EXPECT_FALSE(IsEmpty(button(&bare, look, Qt::gray, false)));
+    EXPECT_FALSE(IsEmpty(button(nullptr, look, Qt::gray, true)));
+    EXPECT_TRUE(IsEmpty(button(nullptr, nullptr, Qt::gray, true)));
     // The default look's two states differ, and the control's colour shows.
-    const QImage offLook = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::gray, false, false, 0); });
-    const QImage onLook = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::gray, true, false, 0); });
-    const QImage redLook = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, nullptr, look, Qt::red, false, false, 0); });
-    EXPECT_NE(offLook, onLook);
-    EXPECT_NE(offLook, redLook);
+    const QImage offLook = button(nullptr, look, Qt::gray, false);
+    EXPECT_NE(offLook, button(nullptr, look, Qt::gray, true));
+    EXPECT_NE(offLook, button(nullptr, look, Qt::red, false));
 
     // A button of a group uses its own image, else the design's button image.
     design.groupButtons.SetButtonCount(2);
     design.ImageManager().SetImage(kGroupButtonsFirstButton + 2 + 1, Solid(5, 5, Qt::blue)); // button 1 on
-    QImage own = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, true, true, 1); });
-    EXPECT_EQ(Rgb(own, 20, 10), kBlue);
-    QImage shared = Drawn(40, 20, [&](QPainter &p) { DrawButton(p, rect, &design, look, Qt::gray, true, true, 0); });
-    EXPECT_EQ(Rgb(shared, 20, 10), kRed);
+    EXPECT_EQ(Rgb(button(&design, look, Qt::gray, true, true, 1), 20, 10), kBlue);
+    EXPECT_EQ(Rgb(button(&design, look, Qt::gray, true, true, 0), 20, 10), kRed);
 }
 
 TEST(DrawDesign, SliderCursorsStopAtTheirOffsets)
@@ -293,10 +284,7 @@ TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)
     CCadreSelect frame;
     EXPECT_EQ(HitTestFrame(frame, QPoint(0, 0)), 0); // nothing recorded yet
     const QRect rect(QPoint(20, 30), QPoint(119, 79)); // left 20, top 30, right 120, bottom 80
-    QImage canvas = Canvas(200, 150);
-    QPainter painter(&canvas);
-    DrawSelectionFrame(painter, rect, true, kAllHandles, &frame);
-    painter.end();
+    const QImage canvas = Drawn(200, 150, [&](QPainter &p) { DrawSelectionFrame(p, rect, true, kAllHandles, &frame); });
 
     EXPECT_EQ(frame.Frame(), rect);
     EXPECT_EQ(frame.Handle(1), QRect(QPoint(15, 25), QPoint(20, 30)));   // (l-5, t-5) to (l+1, t+1)
@@ -315,10 +303,9 @@ TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)
 
     // Without handles nothing new is recorded; the frame is.
     CCadreSelect fresh;
-    QImage other = Canvas(200, 150);
-    QPainter second(&other);
-    DrawSelectionFrame(second, rect, false, kNoHandles, &fresh, QColor(0, 0, 255));
-    second.end();
+    const QImage other = Drawn(200, 150, [&](QPainter &p) {
+        DrawSelectionFrame(p, rect, false, kNoHandles, &fresh, QColor(0, 0, 255));
+    });
     EXPECT_EQ(HitTestFrame(fresh, QPoint(16, 26)), 0);
     EXPECT_EQ(HitTestFrame(fresh, QPoint(60, 50)), 2);
     EXPECT_EQ(Rgb(other, 60, 30), kBlue);                              // the given frame colour

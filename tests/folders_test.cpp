@@ -1,26 +1,19 @@
 // The application folder, its data folders, the command-line language and the recent files.
 #include "app/folders.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <optional>
-#include <ostream>
 #include <utility>
+
+#include "test_support.h"
 
 using korvane::AppFolderSources;
 using korvane::CAppFolders;
 using korvane::CRecentFileList;
-
-// Readable failures: gtest would otherwise print a QString as raw bytes.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

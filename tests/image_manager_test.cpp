@@ -1,17 +1,16 @@
 // The image manager over real image files: strips, icons, names kept aligned with
 // identifiers, and absurd input refused.
-#include <gtest/gtest.h>
-
 #include <QDataStream>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include "app/text_codec.h"
 #include "design/image_manager.h"
+#include "test_support.h"
 
 using namespace korvane;
+using namespace korvane::test;
 
 namespace {
 
@@ -45,9 +44,7 @@ QString HugeBitmap(const QTemporaryDir &dir)
     out << quint32(40) << qint32(60000) << qint32(60000) << quint16(1) << quint16(32) // info header
         << quint32(0) << quint32(0) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
     const QString path = dir.filePath(QStringLiteral("huge.bmp"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    WriteText(path, bytes);
     return path;
 }
 
@@ -101,9 +98,7 @@ TEST(ImageManager, FormatsIconsAndExtensions)
     ASSERT_TRUE(images.LoadImageFile(Save(dir, QStringLiteral("a.png"), alpha, "PNG"), 1, 1));
     EXPECT_EQ(qAlpha(images.Image(1)->pixel(3, 3)), 64);
 
-    QImage photo(30, 20, QImage::Format_RGB32);
-    photo.fill(Qt::blue);
-    ASSERT_TRUE(images.LoadImageFile(Save(dir, QStringLiteral("p.jpg"), photo, "JPG"), 2, 1));
+    ASSERT_TRUE(images.LoadImageFile(Save(dir, QStringLiteral("p.jpg"), Solid(30, 20, Qt::blue), "JPG"), 2, 1));
     EXPECT_EQ(images.ImageSize(2), QSize(30, 20));
 
     // An icon file in any letter case is read as one icon at its own size; never as a strip.
@@ -123,11 +118,8 @@ TEST(ImageManager, FormatsIconsAndExtensions)
     EXPECT_EQ(images.ImageSize(5), QSize(16, 16));
 
     // Not an image at all, and an image too big to allocate.
-    QFile text(dir.filePath(QStringLiteral("text.png")));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not an image");
-    text.close();
-    EXPECT_FALSE(images.LoadImageFile(text.fileName(), 6, 1));
+    WriteText(dir.filePath(QStringLiteral("text.png")), "not an image");
+    EXPECT_FALSE(images.LoadImageFile(dir.filePath(QStringLiteral("text.png")), 6, 1));
     EXPECT_FALSE(images.LoadImageFile(HugeBitmap(dir), 6, 1));
     EXPECT_FALSE(images.AddImageFile(HugeBitmap(dir), QStringLiteral("huge.bmp")));
 }
@@ -136,12 +128,8 @@ TEST(ImageManager, NamesStayAlignedWithIdentifiers)
 {
     QTemporaryDir dir;
     CMyImageManagerExternFile images;
-    QImage red(4, 4, QImage::Format_ARGB32);
-    red.fill(Qt::red);
-    QImage green(5, 5, QImage::Format_ARGB32);
-    green.fill(Qt::green);
-    const QString redPath = Save(dir, QStringLiteral("red.png"), red, "PNG");
-    const QString greenPath = Save(dir, QStringLiteral("green.png"), green, "PNG");
+    const QString redPath = Save(dir, QStringLiteral("red.png"), Solid(4, 4, Qt::red), "PNG");
+    const QString greenPath = Save(dir, QStringLiteral("green.png"), Solid(5, 5, Qt::green), "PNG");
 
     ASSERT_TRUE(images.AddImageFile(redPath, QStringLiteral("Red.png")));
     EXPECT_EQ(images.FindByName(QStringLiteral("RED.PNG")), 0);

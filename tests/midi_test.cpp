@@ -137,6 +137,34 @@ bool Settle(const std::function<void(const Bytes &)> &send, MainThreadLog &log, 
     return settled;
 }
 
+// Opens `device` on `sender`'s port with the application's handler, and waits until what the
+// sender sends comes through.
+void OpenSettled(CMIDIInDevice &device, Sender &sender, MainThreadLog &log)
+{
+    device.SetShortMessageHandler(&korvane::HandleMidiShortMessage);
+    device.Open(static_cast<unsigned>(PortNumber(sender.portName)));
+    ASSERT_TRUE(device.IsOpen()) << sender.portName;
+    ASSERT_TRUE(Settle([&](const Bytes &bytes) { sender.Send(bytes); }, log));
+}
+
+// Where another program finds our virtual port among its outputs, or -1.
+int OurPort(RtMidiOut &player)
+{
+    for (unsigned port = 0; port < player.getPortCount(); ++port) {
+        if (player.getPortName(port).ends_with(":Korvane"))
+            return static_cast<int>(port);
+    }
+    return -1;
+}
+
+// Points this process and the programs it starts at a JACK server that does not run.
+struct AbsentService
+{
+    AbsentService() { qputenv("JACK_DEFAULT_SERVER", server + "-absent"); }
+    ~AbsentService() { qputenv("JACK_DEFAULT_SERVER", server); }
+    const QByteArray server = qgetenv("JACK_DEFAULT_SERVER");
+};
+
 } // namespace
 
 class MidiInTest : public ::testing::Test
@@ -172,15 +200,10 @@ TEST_F(MidiInTest, ChannelMessagesArriveDecodedOnTheMainThreadAndSystemMessagesN
 {
     // The sender exists before the port is opened, as a surface plugged in before start-up.
     Sender sender("surface");
-    const int port = PortNumber(sender.portName);
-    ASSERT_GE(port, 0);
     MainThreadLog log;
     CMIDIInDevice device(RtMidi::UNIX_JACK);
-    device.SetShortMessageHandler(&korvane::HandleMidiShortMessage);
-    device.Open(static_cast<unsigned>(port));
-    ASSERT_TRUE(device.IsOpen());
+    ASSERT_NO_FATAL_FAILURE(OpenSettled(device, sender, log));
     EXPECT_EQ(device.DeviceName(), sender.portName);
-    ASSERT_TRUE(Settle([&](const Bytes &bytes) { sender.Send(bytes); }, log));
 
     const std::vector<std::pair<Bytes, std::optional<MidiInMessage>>> cases = {
         {{0x80, 60, 64}, MidiInMessage{60, 0, 8, 64}},   // note off
@@ -220,10 +243,7 @@ TEST_F(MidiInTest, WaitingLearnReceiverTakesEveryMessageAndNothingIsPosted)
     Sender sender("surface");
     MainThreadLog log;
     CMIDIInDevice device(RtMidi::UNIX_JACK);
-    device.SetShortMessageHandler(&korvane::HandleMidiShortMessage);
-    device.Open(static_cast<unsigned>(PortNumber(sender.portName)));
-    ASSERT_TRUE(device.IsOpen());
-    ASSERT_TRUE(Settle([&](const Bytes &bytes) { sender.Send(bytes); }, log));
+    ASSERT_NO_FATAL_FAILURE(OpenSettled(device, sender, log));
 
     korvane::BeginMidiLearn(&learner);
     sender.Send({0x92, 64, 0});
@@ -258,11 +278,7 @@ TEST_F(MidiInTest, EveryPortAndTheVirtualPortAreOpened)
 
     // Another program finds our port among its outputs and plays into it.
     RtMidiOut player(RtMidi::UNIX_JACK, "player");
-    int ours = -1;
-    for (unsigned port = 0; port < player.getPortCount(); ++port) {
-        if (player.getPortName(port).ends_with(":Korvane"))
-            ours = static_cast<int>(port);
-    }
+    const int ours = OurPort(player);
     ASSERT_GE(ours, 0);
     player.openPort(static_cast<unsigned>(ours));
     ASSERT_TRUE(Settle([&](const Bytes &bytes) { player.sendMessage(&bytes); }, log));
@@ -321,8 +337,7 @@ TEST_F(MidiInTest, ClosingStopsDeliveryAndIsHarmlessTwice)
 TEST_F(MidiInTest, NoServiceIsNoDeviceAndNoError)
 {
     EXPECT_EQ(midi::SelectMidiApi({RtMidi::UNIX_JACK}), RtMidi::UNIX_JACK);
-    const QByteArray server = qgetenv("JACK_DEFAULT_SERVER");
-    qputenv("JACK_DEFAULT_SERVER", server + "-absent");
+    const AbsentService absent;
     EXPECT_EQ(midi::SelectMidiApi({RtMidi::UNIX_JACK}), std::nullopt);
     try {
         midi::MidiInPortNames(RtMidi::UNIX_JACK);
@@ -330,7 +345,6 @@ TEST_F(MidiInTest, NoServiceIsNoDeviceAndNoError)
     } catch (const midi::CMIDIInException &error) {
         EXPECT_NE(std::string(error.what()).find("JACK"), std::string::npos) << error.what();
     }
-    qputenv("JACK_DEFAULT_SERVER", server);
 }
 
 #ifdef KORVANE_CLI
@@ -343,12 +357,12 @@ QProcess *StartCli(const QStringList &arguments)
     return process;
 }
 
-QString RunCli(const QStringList &arguments, int *exitCode)
+// What the tool prints on stdout, and its exit code.
+std::pair<QString, int> RunCli(const QStringList &arguments)
 {
     std::unique_ptr<QProcess> process(StartCli(arguments));
     process->waitForFinished(30000);
-    *exitCode = process->exitCode();
-    return QString::fromUtf8(process->readAllStandardOutput());
+    return {QString::fromUtf8(process->readAllStandardOutput()), process->exitCode()};
 }
 
 } // namespace
@@ -358,26 +372,16 @@ TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
     // Both senders are made long before they send, past the first periods of a new client.
     Sender surface("surface");
     RtMidiOut player(RtMidi::UNIX_JACK, "player");
-    int exitCode = -1;
     QString expectedList;
     const std::vector<std::string> names = midi::MidiInPortNames(RtMidi::UNIX_JACK);
     for (std::size_t port = 0; port < names.size(); ++port)
         expectedList += QStringLiteral("%1: %2\n").arg(port).arg(QString::fromStdString(names[port]));
-    EXPECT_EQ(RunCli({QStringLiteral("midi-ports"), QStringLiteral("--api"), QStringLiteral("jack")}, &exitCode),
-              expectedList);
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(RunCli({"midi-ports", "--api", "jack"}), std::pair(expectedList, 0));
 
-    std::unique_ptr<QProcess> monitor(StartCli({QStringLiteral("midi-monitor"), QStringLiteral("--api"),
-                                                QStringLiteral("jack"), QStringLiteral("--count"), QStringLiteral("3")}));
+    std::unique_ptr<QProcess> monitor(StartCli({"midi-monitor", "--api", "jack", "--count", "3"}));
     // Its own port appears once every port present at its start is open.
     int ours = -1;
-    ASSERT_TRUE(WaitFor([&] {
-        for (unsigned port = 0; port < player.getPortCount(); ++port) {
-            if (player.getPortName(port).ends_with(":Korvane"))
-                ours = static_cast<int>(port);
-        }
-        return ours >= 0;
-    }));
+    ASSERT_TRUE(WaitFor([&] { return (ours = OurPort(player)) >= 0; }));
     surface.Send({0x9F, 60, 0});
     ASSERT_TRUE(monitor->waitForReadyRead(kWaitMs));
     player.openPort(static_cast<unsigned>(ours));
@@ -389,31 +393,20 @@ TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
               QStringLiteral("command=60 channel=15 type=9 value=0\n"
                              "command=0 channel=0 type=14 value=127\n"
                              "command=74 channel=4 type=11 value=127\n"));
-
-    EXPECT_EQ(RunCli({QStringLiteral("midi-monitor"), QStringLiteral("--api"), QStringLiteral("jack"),
-                      QStringLiteral("--seconds"), QStringLiteral("0.2")},
-                     &exitCode),
-              QString());
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(RunCli({"midi-monitor", "--api", "jack", "--seconds", "0.2"}), std::pair(QString(), 0));
 
     // Without a service there is nothing to list or hear, and that is not a failure.
-    const QByteArray server = qgetenv("JACK_DEFAULT_SERVER");
-    qputenv("JACK_DEFAULT_SERVER", server + "-absent");
-    EXPECT_EQ(RunCli({QStringLiteral("midi-ports"), QStringLiteral("--api"), QStringLiteral("jack")}, &exitCode),
-              QStringLiteral("no MIDI service\n"));
-    EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(RunCli({QStringLiteral("midi-monitor"), QStringLiteral("--midi-api"), QStringLiteral("jack")}, &exitCode),
-              QStringLiteral("no MIDI service\n"));
-    EXPECT_EQ(exitCode, 0);
-    qputenv("JACK_DEFAULT_SERVER", server);
-
-    for (const QStringList &arguments :
-         {QStringList{QStringLiteral("midi-ports"), QStringLiteral("--api"), QStringLiteral("oss")},
-          QStringList{QStringLiteral("midi-monitor"), QStringLiteral("--count"), QStringLiteral("0")},
-          QStringList{QStringLiteral("midi-monitor"), QStringLiteral("--seconds"), QStringLiteral("soon")}}) {
-        RunCli(arguments, &exitCode);
-        EXPECT_EQ(exitCode, 2) << arguments.join(' ').toStdString();
+    {
+        const AbsentService absent;
+        const auto none = std::pair(QStringLiteral("no MIDI service\n"), 0);
+        EXPECT_EQ(RunCli({"midi-ports", "--api", "jack"}), none);
+        EXPECT_EQ(RunCli({"midi-monitor", "--midi-api", "jack"}), none);
     }
+
+    for (const QStringList &arguments : {QStringList{"midi-ports", "--api", "oss"},
+                                         QStringList{"midi-monitor", "--count", "0"},
+                                         QStringList{"midi-monitor", "--seconds", "soon"}})
+        EXPECT_EQ(RunCli(arguments).second, 2) << arguments.join(' ').toStdString();
 }
 #endif
 

@@ -16,18 +16,13 @@
 #include "widgets/csl_ctrl_pads.h"
 #include "widgets/csl_ctrl_slider.h"
 #include "widgets/csl_ctrl_wheel.h"
+#include "test_support.h"
 
 using namespace dataConsole;
 using namespace dataConsole::ccdImage;
+using korvane::test::Solid;
 
 namespace {
-
-QImage Solid(int width, int height, QColor colour)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(colour);
-    return image;
-}
 
 // A reader of relative movement that replays the deltas a test gives it.
 class CScriptedMouse : public korvane::CRelativeMouse

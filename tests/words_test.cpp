@@ -3,21 +3,14 @@
 // reports what the program asked of it through its name of language -1.
 #include "app/words.h"
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
 
-#include <ostream>
 #include <utility>
+
+#include "test_support.h"
 
 using korvane::CLocalisation;
 using korvane::LanguageCodeOf;
-
-// Readable failures: gtest would otherwise print a QString as raw bytes.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "xml/xml_node.h"
 
 using namespace korvane;
@@ -327,7 +329,9 @@ TEST(XmlNode, LongSiblingChainsAndDeepTreesAreDestroyedWithoutRecursion)
 
 TEST(XmlFiles, SaveAndLoad)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "korvane_xml_test";
+    // Named after the process: other runs of the suite may share the machine.
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("korvane_xml_test_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const auto path = folder / "out.xml";

@@ -31,7 +31,10 @@ const QList<Command> &Commands()
          "read a console (.csl2) as the editor opens it, or a design (.ccd) as the design editor does, and "
          "write it to OUT",
          2, &RunResave},
-        {"check", "FILE...", "list the parts of each design file and the images it names that are missing",
+        {"check", "FILE...",
+         "for a design (.ccd), list its parts and missing images; for a console (.csl2), read it as the editor "
+         "does and warn of skipped elements, designs and pictures not found, controls off the surface, MIDI "
+         "bindings used twice on one page, and groups whose controls saving would drop",
          kOneOrMore, &RunCheck},
         {"render", "[--zoom Z] IN.csl2 OUT.png",
          "draw a console as the preview shows it into a PNG of its surface (its size times the zoom, default 1)",

@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTextStream>
 
 namespace korvane::cli {
 
@@ -36,6 +37,10 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments);
 // The zooms a console can be rendered at.
 inline constexpr float kMinZoom = 0.1f;
 inline constexpr float kMaxZoom = 10.0f;
+// check of design files (.ccd) and console files (.csl2).
 int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);
+// check of one console file, read as the editor opens it: one "FILE: warning: ..." line per
+// finding on `out`; false when the file is refused.
+bool CheckConsole(QTextStream &out, const QCommandLineParser &parser, const QString &path);
 
 } // namespace korvane::cli

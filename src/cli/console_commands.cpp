@@ -1,11 +1,17 @@
-// korvane-cli's commands over console files.
+// korvane-cli's commands over console files: resave, render, and check's findings on a console.
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <vector>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "design/design_list.h"
 #include "app/folders.h"
+#include "app/text_codec.h"
 #include "model/console_data.h"
 #include "model/console_draw.h"
 #include "model/console_file.h"
@@ -13,6 +19,11 @@
 namespace korvane::cli {
 
 namespace {
+
+using dataConsole::CConsoleData;
+using dataConsole::CConsoleReadReport;
+using dataConsole::CCtrl__Base;
+using SkipReason = CConsoleReadReport::SkipReason;
 
 // A console read as the editor opens it, with the design library it was resolved against.
 struct CLoadedConsole
@@ -23,7 +34,8 @@ struct CLoadedConsole
 
 // Reads `in` with the application folder's designs; false (with the reason on stderr) when
 // the file is refused.
-bool ReadConsoleAsEditor(const QCommandLineParser &parser, const QString &in, CLoadedConsole &loaded)
+bool ReadConsoleAsEditor(const QCommandLineParser &parser, const QString &in, CLoadedConsole &loaded,
+                         CConsoleReadReport *report = nullptr)
 {
     // The editor opens a missing file as a new console; here it is a mistake.
     if (!QFileInfo(in).isFile()) {
@@ -36,12 +48,173 @@ bool ReadConsoleAsEditor(const QCommandLineParser &parser, const QString &in, CL
     dataConsole::FillDesignLibrary(loaded.library, appFolder);
     sink.Clear(); // a refused library design is not a refused console
 
-    if (!dataConsole::ReadConsoleFile(loaded.console, in, appFolder, nullptr)) {
+    if (!dataConsole::ReadConsoleFile(loaded.console, in, appFolder, nullptr, report)) {
         if (!sink.ErrorReported())
             QTextStream(stderr) << "korvane-cli: cannot read " << in << ": not a console file" << Qt::endl;
         return false;
     }
     return true;
+}
+
+bool IsGroup(const CCtrl__Base &control)
+{
+    return control.Kind() == dataConsole::kCtrlGroupButtons || control.Kind() == dataConsole::kCtrlGroupIncDec;
+}
+
+// "Button at (10,20)", with the group that holds it.
+QString Describe(const CCtrl__Base &control)
+{
+    QString text = QStringLiteral("%1 at (%2,%3)")
+                       .arg(QLatin1String(control.Tag()))
+                       .arg(control.Rect().x())
+                       .arg(control.Rect().y());
+    if (const CCtrl__Base *group = control.ParentGroup())
+        text += QStringLiteral(" in ") + Describe(*group);
+    return text;
+}
+
+// Pictures first, then the other controls, as the file lists them.
+std::vector<const CCtrl__Base *> AllControls(const CConsoleData &console)
+{
+    std::vector<const CCtrl__Base *> all;
+    for (const auto &picture : console.Pictures())
+        all.push_back(picture.get());
+    for (const auto &control : console.Controls())
+        all.push_back(control.get());
+    return all;
+}
+
+void FindSkippedElements(const CConsoleReadReport &report, QStringList &findings)
+{
+    for (const CConsoleReadReport::CSkippedElement &skipped : report.skipped) {
+        if (skipped.reason == SkipReason::kInGroupWithoutDesign)
+            continue; // told with the group
+        QString text = QStringLiteral("element \"%1\"").arg(FromFileText(skipped.tag));
+        if (skipped.group)
+            text += QStringLiteral(" in ") + Describe(*skipped.group);
+        text += skipped.reason == SkipReason::kUnknownTag ? QStringLiteral(" skipped: not a control kind")
+                                                         : QStringLiteral(" skipped: no control could be made of it");
+        findings << text;
+    }
+}
+
+// A group without its design reads none of the controls inside it, so saving the console
+// drops them.
+void FindMissingDesigns(const CConsoleData &console, const CConsoleReadReport &report, QStringList &findings)
+{
+    for (const CCtrl__Base *control : AllControls(console)) {
+        const bool missing = !control->DesignName().isEmpty() && !control->Design();
+        const auto dropped = std::count_if(report.skipped.begin(), report.skipped.end(), [&](const auto &skipped) {
+            return skipped.reason == SkipReason::kInGroupWithoutDesign && skipped.group == control;
+        });
+        if (!missing && dropped == 0)
+            continue;
+        QString text = Describe(*control) + (missing ? QStringLiteral(": design \"%1\" not found").arg(control->DesignName())
+                                                     : QStringLiteral(": no design"));
+        if (dropped > 0) {
+            text += (dropped == 1 ? QStringLiteral("; the element inside it is")
+                                  : QStringLiteral("; the %1 elements inside it are").arg(dropped)) +
+                    QStringLiteral(" not read and will be dropped when the console is saved");
+        }
+        findings << text;
+    }
+}
+
+void FindMissingPictures(const CConsoleData &console, QStringList &findings)
+{
+    for (const auto &picture : console.Pictures()) {
+        if (picture->Picture())
+            continue;
+        findings << Describe(*picture) + (picture->PictureName().isEmpty()
+                                              ? QStringLiteral(": names no picture file")
+                                              : QStringLiteral(": picture \"%1\" not found").arg(picture->PictureName()));
+    }
+}
+
+// A control without a size still has its place, which must lie on the surface too.
+void FindControlsOutside(const CConsoleData &console, QStringList &findings)
+{
+    const int width = console.settings.width;
+    const int height = console.settings.height;
+    for (const CCtrl__Base *control : AllControls(console)) {
+        const QRect &rect = control->Rect();
+        const int left = std::min(rect.x(), rect.x() + rect.width());
+        const int right = std::max(rect.x(), rect.x() + rect.width());
+        const int top = std::min(rect.y(), rect.y() + rect.height());
+        const int bottom = std::max(rect.y(), rect.y() + rect.height());
+        if (left >= 0 && top >= 0 && right <= width && bottom <= height)
+            continue;
+        findings << QStringLiteral("%1: its %2x%3 rectangle is not inside the %4x%5 console surface")
+                        .arg(Describe(*control))
+                        .arg(rect.width())
+                        .arg(rect.height())
+                        .arg(width)
+                        .arg(height);
+    }
+}
+
+// One MIDI binding of a control: the record of one binding set.
+struct CBindingUse
+{
+    const CCtrl__Base *control;
+    int set;
+    bool decrement; // a wheel's turn down
+
+    QString Text() const
+    {
+        return QStringLiteral("Group%1%2 of %3")
+            .arg(set)
+            .arg(decrement ? QStringLiteral(" decrement") : QString())
+            .arg(Describe(*control));
+    }
+};
+
+// Whether two bindings can answer the same message at the same moment. A control outside
+// any group shows on every page, and so do all the sets of a group control itself (its
+// buttons or pages are on the surface together). A contained control's set n is live only
+// while its group shows page n. Two groups turn their pages independently, so controls of
+// different groups can show together whatever their pages: only different pages of the same
+// group never meet.
+bool LiveTogether(const CBindingUse &a, const CBindingUse &b)
+{
+    const CCtrl__Base *groupA = a.control->ParentGroup();
+    return groupA != b.control->ParentGroup() || !groupA || a.set == b.set;
+}
+
+void FindBindingsUsedTwice(const CConsoleData &console, QStringList &findings)
+{
+    using MidiKey = std::tuple<int, int, int>; // command, channel, status
+    std::map<MidiKey, std::vector<CBindingUse>> uses;
+    for (const auto &control : console.Controls()) {
+        // A label sends nothing: its bindings are not even saved.
+        if (control->Kind() == dataConsole::kCtrlLabel)
+            continue;
+        const bool wheel = control->Kind() == dataConsole::kCtrlWheel;
+        // A control outside any group reads and sends only its first set.
+        const int sets = control->ParentGroup() || IsGroup(*control) ? control->Bindings().Count() : 1;
+        for (int set = 0; set < sets; ++set) {
+            const dataConsole::CBindingSet &bindings = control->Bindings()[set];
+            for (const bool decrement : {false, true}) {
+                const dataConsole::CMidiData &midi = decrement ? bindings.midiDecrement : bindings.midi;
+                if ((decrement && !wheel) || midi.command < 0)
+                    continue;
+                uses[{midi.command, midi.channel, midi.status}].push_back({control.get(), set, decrement});
+            }
+        }
+    }
+    for (const auto &[key, list] : uses) {
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            for (std::size_t j = i + 1; j < list.size(); ++j) {
+                if (!LiveTogether(list[i], list[j]))
+                    continue;
+                findings << QStringLiteral("command %1, channel %2, status %3 bound twice: %4 and %5")
+                                .arg(std::get<0>(key))
+                                .arg(std::get<1>(key))
+                                .arg(std::get<2>(key))
+                                .arg(list[i].Text(), list[j].Text());
+            }
+        }
+    }
 }
 
 } // namespace
@@ -90,6 +263,24 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments)
         return kExitRefusedInput;
     }
     return kExitOk;
+}
+
+bool CheckConsole(QTextStream &out, const QCommandLineParser &parser, const QString &path)
+{
+    CLoadedConsole loaded;
+    CConsoleReadReport report;
+    if (!ReadConsoleAsEditor(parser, path, loaded, &report))
+        return false;
+    QStringList findings;
+    FindSkippedElements(report, findings);
+    FindMissingDesigns(loaded.console, report, findings);
+    FindMissingPictures(loaded.console, findings);
+    FindControlsOutside(loaded.console, findings);
+    FindBindingsUsedTwice(loaded.console, findings);
+    for (const QString &finding : findings)
+        out << path << ": warning: " << finding << '\n';
+    out.flush();
+    return true;
 }
 
 } // namespace korvane::cli

@@ -38,6 +38,11 @@ bool IsDesignFile(const QString &path)
     return path.endsWith(QLatin1String(".ccd"), Qt::CaseInsensitive);
 }
 
+bool IsConsoleFile(const QString &path)
+{
+    return path.endsWith(QLatin1String(".csl2"), Qt::CaseInsensitive);
+}
+
 QString SizeText(QSize size)
 {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
@@ -85,7 +90,7 @@ int RunResave(const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString &in = arguments.at(0);
     const QString &out = arguments.at(1);
-    if (in.endsWith(QLatin1String(".csl2"), Qt::CaseInsensitive))
+    if (IsConsoleFile(in))
         return RunResaveConsole(parser, arguments);
     if (!IsDesignFile(in)) {
         QTextStream(stderr) << "korvane-cli: resave reads console files (.csl2) and design files (.ccd): " << in
@@ -113,6 +118,11 @@ int RunCheck(const QCommandLineParser &parser, const QStringList &arguments)
     QTextStream out(stdout);
     int status = kExitOk;
     for (const QString &path : arguments) {
+        if (IsConsoleFile(path)) {
+            if (!CheckConsole(out, parser, path))
+                status = kExitRefusedInput;
+            continue;
+        }
         CDataCCD design;
         if (!LoadEditableDesign(design, path, appFolder, sink)) {
             status = kExitRefusedInput;

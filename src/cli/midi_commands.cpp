@@ -69,6 +69,22 @@ int NoMidiService()
     return kExitOk;
 }
 
+// The service a MIDI command talks to. Without one, `*exitCode` is how the command ends: a
+// usage error for a choice naming no known service, else the quiet "no MIDI service".
+std::optional<RtMidi::Api> ServiceToUse(const QCommandLineParser &parser, int *exitCode)
+{
+    QString error;
+    const std::optional<std::vector<RtMidi::Api>> apis = ApisToTry(parser, &error);
+    if (!apis) {
+        *exitCode = OptionError(error);
+        return std::nullopt;
+    }
+    const std::optional<RtMidi::Api> api = midi::SelectMidiApi(*apis);
+    if (!api)
+        *exitCode = NoMidiService();
+    return api;
+}
+
 } // namespace
 
 void AddMidiOptions(QCommandLineParser &parser)
@@ -83,13 +99,10 @@ void AddMidiOptions(QCommandLineParser &parser)
 
 int RunMidiPorts(const QCommandLineParser &parser, const QStringList &)
 {
-    QString error;
-    const std::optional<std::vector<RtMidi::Api>> apis = ApisToTry(parser, &error);
-    if (!apis)
-        return OptionError(error);
-    const std::optional<RtMidi::Api> api = midi::SelectMidiApi(*apis);
+    int exitCode = kExitOk;
+    const std::optional<RtMidi::Api> api = ServiceToUse(parser, &exitCode);
     if (!api)
-        return NoMidiService();
+        return exitCode;
     std::vector<std::string> names;
     try {
         names = midi::MidiInPortNames(*api);
@@ -111,13 +124,10 @@ int RunMidiMonitor(const QCommandLineParser &parser, const QStringList &)
         return OptionError(QStringLiteral("--count must be a whole number above 0"));
     if (!PositiveOption(parser, kSecondsOption, &seconds, false))
         return OptionError(QStringLiteral("--seconds must be a number above 0"));
-    QString error;
-    const std::optional<std::vector<RtMidi::Api>> apis = ApisToTry(parser, &error);
-    if (!apis)
-        return OptionError(error);
-    const std::optional<RtMidi::Api> api = midi::SelectMidiApi(*apis);
+    int exitCode = kExitOk;
+    const std::optional<RtMidi::Api> api = ServiceToUse(parser, &exitCode);
     if (!api)
-        return NoMidiService();
+        return exitCode;
 
     int printed = 0;
     CMidiInDispatcher dispatcher([&](const MidiInMessage &message) {

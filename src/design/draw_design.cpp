@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "app/word_ids.h"
 #include "app/words.h"
@@ -51,14 +52,24 @@ void DrawStretched(QPainter &painter, const QRect &rect, const QImage *image)
         painter.drawImage(rect, *image);
 }
 
-// An image of the design at a position of the design, scaled like the part's background.
-void DrawScaledAt(QPainter &painter, const QRect &rect, CScale scale, int x, int y, const QImage *image)
+// A part's background over the whole rectangle; the design coordinates of the part are scaled
+// by how much it was stretched.
+CScale DrawBackground(QPainter &painter, const QRect &rect, const QImage &background)
 {
-    if (!image)
-        return;
-    DrawStretched(painter, QRect(rect.left() + Trunc(float(x) * scale.sx), rect.top() + Trunc(float(y) * scale.sy),
-                                 Trunc(float(image->width()) * scale.sx), Trunc(float(image->height()) * scale.sy)),
-                  image);
+    DrawStretched(painter, rect, &background);
+    return ScaleOf(rect, background.size());
+}
+
+// Draws a group's background and gives the scale of its parts. A group without its
+// background image gives nothing: it is then drawn as the default panel alone.
+std::optional<CScale> DrawGroupBackground(QPainter &painter, const QRect &rect, const QImage *background,
+                                          const CDefaultLookImage *look)
+{
+    if (background)
+        return DrawBackground(painter, rect, *background);
+    if (look)
+        DrawNineSlice(painter, look->bitmap, 0, look->stateCount, rect, Even(kButtonMargin));
+    return std::nullopt;
 }
 
 void FramePart(QPainter &painter, const QRect &part)
@@ -95,6 +106,34 @@ void DrawDefaultSlider(QPainter &painter, const QRect &rect, const CDefaultLookI
     const QRect capRect = vertical ? QRect(rect.left(), rect.top() + (length - cap) - offset, thickness, cap)
                                    : QRect(rect.left() + offset, rect.top(), cap, thickness);
     DrawNineSliceTinted(painter, *look, StateOf(*look, DrawHelper::kSliderCapState), capRect, Even(kCapMargin), colour);
+}
+
+// What placing a design slider's cursor needs, all scaled like its background.
+struct CDesignSlider
+{
+    const QImage *cursor;
+    float offsetX;
+    float offsetY;
+    float cursorWidth;
+    float cursorHeight;
+};
+
+// Draws a design slider's background and gives what its cursor needs. A design without the
+// background or the cursor gives nothing: the whole slider is then drawn in the default look.
+std::optional<CDesignSlider> DrawSliderBackground(QPainter &painter, const QRect &rect, const CDataCCD *design,
+                                                  const CDefaultLookImage *look, QColor colour, int position,
+                                                  bool vertical)
+{
+    const CDataCCD::CSlider *slider = design ? &(vertical ? design->sliderVert : design->sliderHorz) : nullptr;
+    const QImage *background = slider ? slider->BackgroundImage(vertical) : nullptr;
+    const QImage *cursor = slider ? slider->CursorImage(vertical) : nullptr;
+    if (!background || !cursor) {
+        DrawDefaultSlider(painter, rect, look, colour, position, vertical);
+        return std::nullopt;
+    }
+    const CScale scale = DrawBackground(painter, rect, *background);
+    return CDesignSlider{cursor, float(slider->offsetX) * scale.sx, float(slider->offsetY) * scale.sy,
+                         float(cursor->width()) * scale.sx, float(cursor->height()) * scale.sy};
 }
 
 void DrawDefaultRotary(QPainter &painter, const QRect &rect, const CDefaultLookImage *look, QColor colour,
@@ -141,41 +180,30 @@ void DrawButton(QPainter &painter, const QRect &rect, const CDataCCD *design, co
 void DrawSliderHorz(QPainter &painter, const QRect &rect, const CDataCCD *design, const CDefaultLookImage *look,
                     QColor colour, int position)
 {
-    const QImage *background = design ? design->sliderHorz.BackgroundImage(false) : nullptr;
-    const QImage *cursor = design ? design->sliderHorz.CursorImage(false) : nullptr;
-    if (!background || !cursor) {
-        DrawDefaultSlider(painter, rect, look, colour, position, false);
+    const std::optional<CDesignSlider> slider =
+        DrawSliderBackground(painter, rect, design, look, colour, position, false);
+    if (!slider)
         return;
-    }
-    DrawStretched(painter, rect, background);
-    const CScale scale = ScaleOf(rect, background->size());
-    const float ox = float(design->sliderHorz.offsetX) * scale.sx;
-    const float oy = float(design->sliderHorz.offsetY) * scale.sy;
-    const float cursorWidth = float(cursor->width()) * scale.sx;
+    const float ox = slider->offsetX;
     float x = position < 0 ? ox : float(position) + ox;
-    const float last = float(rect.width()) - ox - cursorWidth;
+    const float last = float(rect.width()) - ox - slider->cursorWidth;
     if (x > last)
         x = last;
     DrawStretched(painter,
-                  QRect(Trunc(float(rect.left()) + x), rect.top() + Trunc(oy), Trunc(cursorWidth),
-                        Trunc(float(cursor->height()) * scale.sy)),
-                  cursor);
+                  QRect(Trunc(float(rect.left()) + x), rect.top() + Trunc(slider->offsetY),
+                        Trunc(slider->cursorWidth), Trunc(slider->cursorHeight)),
+                  slider->cursor);
 }
 
 void DrawSliderVert(QPainter &painter, const QRect &rect, const CDataCCD *design, const CDefaultLookImage *look,
                     QColor colour, int position)
 {
-    const QImage *background = design ? design->sliderVert.BackgroundImage(true) : nullptr;
-    const QImage *cursor = design ? design->sliderVert.CursorImage(true) : nullptr;
-    if (!background || !cursor) {
-        DrawDefaultSlider(painter, rect, look, colour, position, true);
+    const std::optional<CDesignSlider> slider =
+        DrawSliderBackground(painter, rect, design, look, colour, position, true);
+    if (!slider)
         return;
-    }
-    DrawStretched(painter, rect, background);
-    const CScale scale = ScaleOf(rect, background->size());
-    const float ox = float(design->sliderVert.offsetX) * scale.sx;
-    const float oy = float(design->sliderVert.offsetY) * scale.sy;
-    const float cursorHeight = float(cursor->height()) * scale.sy;
+    const float oy = slider->offsetY;
+    const float cursorHeight = slider->cursorHeight;
     const float travel = float(rect.height()) - cursorHeight - 2.0f * oy;
     // Position 0 stands at the bottom of the travel.
     float y = oy + std::fabs(float(position) - travel);
@@ -185,9 +213,9 @@ void DrawSliderVert(QPainter &painter, const QRect &rect, const CDataCCD *design
     if (y > last)
         y = last;
     DrawStretched(painter,
-                  QRect(Trunc(float(rect.left()) + ox), Trunc(float(rect.top()) + y),
-                        Trunc(float(cursor->width()) * scale.sx), Trunc(cursorHeight)),
-                  cursor);
+                  QRect(Trunc(float(rect.left()) + slider->offsetX), Trunc(float(rect.top()) + y),
+                        Trunc(slider->cursorWidth), Trunc(cursorHeight)),
+                  slider->cursor);
 }
 
 void DrawRotary(QPainter &painter, const QRect &rect, const CDataCCD *design, const CDefaultLookImage *look,
@@ -198,8 +226,7 @@ void DrawRotary(QPainter &painter, const QRect &rect, const CDataCCD *design, co
         DrawDefaultRotary(painter, rect, look, colour, angle);
         return;
     }
-    DrawStretched(painter, rect, dial);
-    const CScale scale = ScaleOf(rect, dial->size());
+    const CScale scale = DrawBackground(painter, rect, *dial);
     const float centreX = float(dial->width()) * 0.5f;
     const float centreY = float(dial->height()) * 0.5f;
     const CPolarOffset polar = PolarPoint(angle, design->rotary.radius);
@@ -245,52 +272,35 @@ void DrawWheel(QPainter &painter, const QRect &rect, const CDataCCD *design, con
 void DrawGroupButtons(QPainter &painter, const QRect &rect, const CDataCCD *design, const CDefaultLookImage *look,
                       int pressed, int framed)
 {
-    const QImage *background = design ? design->groupButtons.BackgroundImage() : nullptr;
-    if (!background) {
-        if (look)
-            DrawNineSlice(painter, look->bitmap, 0, look->stateCount, rect, Even(kButtonMargin));
+    const std::optional<CScale> scale =
+        DrawGroupBackground(painter, rect, design ? design->groupButtons.BackgroundImage() : nullptr, look);
+    if (!scale)
         return;
-    }
-    DrawStretched(painter, rect, background);
-    const CScale scale = ScaleOf(rect, background->size());
     const CDataCCD::CGroupButtons &group = design->groupButtons;
     for (int i = 0; i < group.ButtonCount(); ++i) {
         const CDataCCD::CGroupButtons::CBut &button = *group.Button(i);
-        if (const QImage *image = group.ButtonImage(i, i == pressed)) {
-            DrawStretched(painter,
-                          QRect(rect.left() + Trunc(float(button.image.left()) * scale.sx),
-                                rect.top() + Trunc(float(button.image.top()) * scale.sy),
-                                Trunc(float(button.image.width()) * scale.sx),
-                                Trunc(float(button.image.height()) * scale.sy)),
-                          image);
-        }
-        if (i == framed) {
-            FramePart(painter, QRect(rect.left() + Trunc(float(button.button.left()) * scale.sx),
-                                     rect.top() + Trunc(float(button.button.top()) * scale.sy),
-                                     Trunc(float(button.button.width()) * scale.sx),
-                                     Trunc(float(button.button.height()) * scale.sy)));
-        }
+        if (const QImage *image = group.ButtonImage(i, i == pressed))
+            DrawStretched(painter, ScaledPart(rect, *scale, button.image), image);
+        if (i == framed)
+            FramePart(painter, ScaledPart(rect, *scale, button.button));
     }
 }
 
 void DrawGroupIncDec(QPainter &painter, const QRect &rect, const CDataCCD *design, const CDefaultLookImage *look,
                      int displayIndex, int framed)
 {
-    const QImage *background = design ? design->groupIncDec.BackgroundImage() : nullptr;
-    if (!background) {
-        if (look)
-            DrawNineSlice(painter, look->bitmap, 0, look->stateCount, rect, Even(kButtonMargin));
+    const std::optional<CScale> scale =
+        DrawGroupBackground(painter, rect, design ? design->groupIncDec.BackgroundImage() : nullptr, look);
+    if (!scale)
         return;
-    }
-    DrawStretched(painter, rect, background);
-    const CScale scale = ScaleOf(rect, background->size());
     const CDataCCD::CGroupIncDec &group = design->groupIncDec;
     auto part = [&](int x, int y, const QImage *image, int partIndex) {
-        DrawScaledAt(painter, rect, scale, x, y, image);
-        if (image && partIndex == framed) {
-            FramePart(painter, QRect(rect.left() + Trunc(float(x) * scale.sx), rect.top() + Trunc(float(y) * scale.sy),
-                                     Trunc(float(image->width()) * scale.sx), Trunc(float(image->height()) * scale.sy)));
-        }
+        if (!image)
+            return;
+        const QRect place = ScaledPart(rect, *scale, QRect(QPoint(x, y), image->size()));
+        DrawStretched(painter, place, image);
+        if (partIndex == framed)
+            FramePart(painter, place);
     };
     // The pressed images belong to the design but the group is drawn at rest.
     part(group.incX, group.incY, group.IncImage(false), 0);

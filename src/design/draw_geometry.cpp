@@ -39,12 +39,6 @@ int Clamp(int position, int travel)
     return position > travel ? travel : position;
 }
 
-QRect ScaledAt(const QRect &rect, CScale scale, int x, int y, QSize size)
-{
-    return QRect(rect.left() + Trunc(float(x) * scale.sx), rect.top() + Trunc(float(y) * scale.sy),
-                 Trunc(float(size.width()) * scale.sx), Trunc(float(size.height()) * scale.sy));
-}
-
 } // namespace
 
 CScale ScaleOf(const QRect &rect, QSize imageSize)
@@ -55,6 +49,12 @@ CScale ScaleOf(const QRect &rect, QSize imageSize)
     if (imageSize.height() > 0)
         scale.sy = float(rect.height()) / float(imageSize.height());
     return scale;
+}
+
+QRect ScaledPart(const QRect &rect, CScale scale, const QRect &part)
+{
+    return QRect(rect.left() + Trunc(float(part.left()) * scale.sx), rect.top() + Trunc(float(part.top()) * scale.sy),
+                 Trunc(float(part.width()) * scale.sx), Trunc(float(part.height()) * scale.sy));
 }
 
 int SliderTravelHorz(const QRect &rect, const CDataCCD *design)
@@ -96,8 +96,7 @@ int HitGroupButton(const QRect &rect, const CDataCCD *design, QPoint point)
     const CDataCCD::CGroupButtons &group = design->groupButtons;
     const CScale scale = ScaleOf(rect, group.Size());
     for (int i = 0; i < group.ButtonCount(); ++i) {
-        const QRect &image = group.Button(i)->image;
-        if (ScaledAt(rect, scale, image.left(), image.top(), image.size()).contains(point))
+        if (ScaledPart(rect, scale, group.Button(i)->image).contains(point))
             return i;
     }
     return -1;
@@ -110,9 +109,12 @@ int HitGroupIncDec(const QRect &rect, const CDataCCD *design, QPoint point)
     const CDataCCD::CGroupIncDec &group = design->groupIncDec;
     const CScale scale = ScaleOf(rect, group.Size());
     const CMyImageManagerExternFile &images = design->ImageManager();
-    if (ScaledAt(rect, scale, group.incX, group.incY, images.ImageSize(ccdImage::kIncOff)).contains(point))
+    auto holds = [&](int x, int y, unsigned image) {
+        return ScaledPart(rect, scale, QRect(QPoint(x, y), images.ImageSize(image))).contains(point);
+    };
+    if (holds(group.incX, group.incY, ccdImage::kIncOff))
         return 0;
-    if (ScaledAt(rect, scale, group.decX, group.decY, images.ImageSize(ccdImage::kDecOff)).contains(point))
+    if (holds(group.decX, group.decY, ccdImage::kDecOff))
         return 1;
     return -1;
 }

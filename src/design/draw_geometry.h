@@ -48,6 +48,8 @@ struct CScale
     float sy = 1.0f;
 };
 CScale ScaleOf(const QRect &rect, QSize imageSize);
+// Where `part`, in design pixels of a part drawn into `rect` with `scale`, lands on screen.
+QRect ScaledPart(const QRect &rect, CScale scale, const QRect &part);
 
 // Rectangles in the Windows manner, right and bottom exclusive.
 inline int RightOf(const QRect &rect) { return rect.x() + rect.width(); }

@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 #include "app/file_messages.h"
 #include "app/save_file.h"
@@ -38,13 +40,32 @@ constexpr char kGridStep[] = "GridStep";
 constexpr char kGridSubStep[] = "GridSubStep";
 constexpr char kPictureFolder[] = "_background";
 
+using SkipReason = CConsoleReadReport::SkipReason;
+
 // What the readers of one file share.
 struct CReadContext
 {
     CConsoleData &console;
     CCtrlHost *host;
     QString pictureFolder;
+    CConsoleReadReport *report;
+
+    void Skipped(SkipReason reason, const CXmlNode &element, const CCtrl__Base *group) const
+    {
+        if (report)
+            report->skipped.push_back({reason, element.Name() ? element.Name() : "", group});
+    }
 };
+
+// A group's own binding sets ("Group0", "Group1", ...) lie among its contained controls;
+// the group reads them itself.
+bool IsBindingSetTag(const char *tag)
+{
+    constexpr std::string_view prefix = "Group";
+    const std::string_view name(tag ? tag : "");
+    return name.size() > prefix.size() && name.starts_with(prefix) &&
+           std::all_of(name.begin() + prefix.size(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 void ReportError(const QString &path, const QString &text)
 {
@@ -102,16 +123,31 @@ void ReadSettings(const CXmlNode &root, CConsoleSettings &settings)
 
 void ReadElement(CReadContext &context, const CXmlNode &element, CCtrl__Base *parent);
 
+// Null, and reported, when the factory could not make the control.
+CCtrl__Base *AddControl(CReadContext &context, std::unique_ptr<CCtrl__Base> control, const CXmlNode &element,
+                        const CCtrl__Base *parent)
+{
+    if (!control) {
+        context.Skipped(SkipReason::kNotBuilt, element, parent);
+        return nullptr;
+    }
+    return context.console.AddControl(std::move(control));
+}
+
 // A group joins the list before the controls it holds. Without its design it has no pages,
 // so the controls inside it are not read.
 void ReadGroup(CReadContext &context, const CXmlNode &element, int kind)
 {
     CCtrl__Base *group =
-        context.console.AddControl(CreateControl(kind, &context.console, context.host, &element, nullptr));
-    if (!group->Design())
+        AddControl(context, CreateControl(kind, &context.console, context.host, &element, nullptr), element, nullptr);
+    if (!group)
         return;
-    for (const CXmlNode *child = element.FirstChild(); child; child = child->NextSibling())
-        ReadElement(context, *child, group);
+    for (const CXmlNode *child = element.FirstChild(); child; child = child->NextSibling()) {
+        if (group->Design())
+            ReadElement(context, *child, group);
+        else if (!IsBindingSetTag(child->Name()))
+            context.Skipped(SkipReason::kInGroupWithoutDesign, *child, group);
+    }
 }
 
 // One child of the root or of a group; elements of any other name are skipped with all
@@ -119,21 +155,25 @@ void ReadGroup(CReadContext &context, const CXmlNode &element, int kind)
 void ReadElement(CReadContext &context, const CXmlNode &element, CCtrl__Base *parent)
 {
     const int kind = KindOfTag(element.Name());
-    if (kind < 0)
+    if (kind < 0) {
+        if (!parent || !IsBindingSetTag(element.Name()))
+            context.Skipped(SkipReason::kUnknownTag, element, parent);
         return;
+    }
     if (kind == kCtrlBitmap) {
         context.console.AddPicture(
             std::make_unique<CCtrl_Bitmap>(&context.console, context.host, &element, context.pictureFolder));
     } else if (kind == kCtrlGroupButtons || kind == kCtrlGroupIncDec) {
         ReadGroup(context, element, kind);
     } else {
-        context.console.AddControl(CreateControl(kind, &context.console, context.host, &element, parent));
+        AddControl(context, CreateControl(kind, &context.console, context.host, &element, parent), element, parent);
     }
 }
 
 } // namespace
 
-bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder, CCtrlHost *host)
+bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder, CCtrlHost *host,
+                     CConsoleReadReport *report)
 {
     const QFileInfo info(path);
     std::unique_ptr<CXmlNode> root;
@@ -151,7 +191,7 @@ bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &
         return true;
 
     ReadSettings(*root, console.settings);
-    CReadContext context{console, host, korvane::ResolvePathNoCase(folder, QLatin1String(kPictureFolder))};
+    CReadContext context{console, host, korvane::ResolvePathNoCase(folder, QLatin1String(kPictureFolder)), report};
     for (const CXmlNode *child = root->FirstChild(); child; child = child->NextSibling())
         ReadElement(context, *child, nullptr);
     return true;

@@ -8,14 +8,6 @@ namespace dataConsole {
 
 CCslCtrlButton::CCslCtrlButton(QWidget *parent) : CCslCtrlBase(parent) {}
 
-void CCslCtrlButton::SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look, QColor colour)
-{
-    m_design = design;
-    m_look = look;
-    m_colour = colour;
-    update();
-}
-
 void CCslCtrlButton::SetOn(bool on)
 {
     m_on = on;

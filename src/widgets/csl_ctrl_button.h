@@ -5,10 +5,6 @@
 
 namespace dataConsole {
 
-namespace DrawHelper {
-struct CDefaultLookImage;
-}
-
 class CCslCtrlButton : public CCslCtrlBase
 {
     Q_OBJECT
@@ -16,7 +12,6 @@ class CCslCtrlButton : public CCslCtrlBase
 public:
     explicit CCslCtrlButton(QWidget *parent = nullptr);
 
-    void SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look, QColor colour);
     void SetOn(bool on);
     bool IsOn() const { return m_on; }
     // A momentary button is on only while it is held.
@@ -32,9 +27,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const CDataCCD *m_design = nullptr;
-    const DrawHelper::CDefaultLookImage *m_look = nullptr;
-    QColor m_colour{128, 128, 128};
     bool m_on = false;
     bool m_momentary = false;
     bool m_pressed = false;

@@ -14,12 +14,6 @@ namespace {
 
 constexpr QRgb kLabelFill = qRgb(240, 240, 240);
 
-QRect Scaled(const QRect &rect, CScale scale)
-{
-    return QRect(int(float(rect.left()) * scale.sx), int(float(rect.top()) * scale.sy),
-                 int(float(rect.width()) * scale.sx), int(float(rect.height()) * scale.sy));
-}
-
 } // namespace
 
 int WrapDisplayIndex(int value, int count)
@@ -35,18 +29,14 @@ int WrapDisplayIndex(int value, int count)
 
 CCslCtrlGroupButtons::CCslCtrlGroupButtons(QWidget *parent) : CCslCtrlBase(parent) {}
 
-void CCslCtrlGroupButtons::SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look,
-                                     QColor colour)
+void CCslCtrlGroupButtons::DesignChanged()
 {
-    m_design = design;
-    m_look = look;
-    m_colour = colour;
     qDeleteAll(m_buttons);
     m_buttons.clear();
-    const int count = design ? design->groupButtons.ButtonCount() : 0;
+    const int count = m_design ? m_design->groupButtons.ButtonCount() : 0;
     for (int i = 0; i < count; ++i) {
         auto *button = new CCslCtrlButton(this);
-        button->SetDesign(design, look, colour);
+        button->SetDesign(m_design, m_look, m_colour);
         button->SetInGroup(true, i);
         button->SetOn(i == m_selected);
         // The group decides which button is on; its buttons only show it.
@@ -55,7 +45,6 @@ void CCslCtrlGroupButtons::SetDesign(const CDataCCD *design, const DrawHelper::C
         m_buttons.append(button);
     }
     PlaceButtons();
-    update();
 }
 
 void CCslCtrlGroupButtons::SetSelectedIndex(int index)
@@ -72,7 +61,7 @@ void CCslCtrlGroupButtons::PlaceButtons()
         return;
     const CScale scale = ScaleOf(rect(), m_design->groupButtons.Size());
     for (int i = 0; i < m_buttons.size(); ++i)
-        m_buttons[i]->setGeometry(Scaled(m_design->groupButtons.Button(i)->image, scale));
+        m_buttons[i]->setGeometry(ScaledPart(rect(), scale, m_design->groupButtons.Button(i)->image));
 }
 
 void CCslCtrlGroupButtons::resizeEvent(QResizeEvent *)
@@ -89,7 +78,7 @@ void CCslCtrlGroupButtons::Paint(QPainter &painter)
     painter.save();
     painter.setPen(Qt::black);
     for (int i = 0; i < m_design->groupButtons.ButtonCount(); ++i) {
-        const QRect label = Scaled(m_design->groupButtons.Button(i)->label, scale);
+        const QRect label = ScaledPart(rect(), scale, m_design->groupButtons.Button(i)->label);
         if (label.width() <= 0 || label.height() <= 0)
             continue;
         painter.fillRect(label, QColor::fromRgb(kLabelFill));
@@ -112,13 +101,6 @@ void CCslCtrlGroupButtons::mousePressEvent(QMouseEvent *event)
 // ---- increment/decrement group ----
 
 CCslCtrlGroupIncDec::CCslCtrlGroupIncDec(QWidget *parent) : CCslCtrlBase(parent) {}
-
-void CCslCtrlGroupIncDec::SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look)
-{
-    m_design = design;
-    m_look = look;
-    update();
-}
 
 void CCslCtrlGroupIncDec::SetValue(int value)
 {

@@ -10,10 +10,6 @@ namespace dataConsole {
 
 class CCslCtrlButton;
 
-namespace DrawHelper {
-struct CDefaultLookImage;
-}
-
 class CCslCtrlGroupButtons : public CCslCtrlBase
 {
     Q_OBJECT
@@ -21,8 +17,6 @@ class CCslCtrlGroupButtons : public CCslCtrlBase
 public:
     explicit CCslCtrlGroupButtons(QWidget *parent = nullptr);
 
-    // Creates one child button per button of the design's group.
-    void SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look, QColor colour);
     void SetSelectedIndex(int index);
     int SelectedIndex() const { return m_selected; }
     const QList<CCslCtrlButton *> &Buttons() const { return m_buttons; }
@@ -32,13 +26,12 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Creates one child button per button of the design's group.
+    void DesignChanged() override;
 
 private:
     void PlaceButtons();
 
-    const CDataCCD *m_design = nullptr;
-    const DrawHelper::CDefaultLookImage *m_look = nullptr;
-    QColor m_colour{128, 128, 128};
     int m_selected = 0;
     QList<CCslCtrlButton *> m_buttons; // children, owned through the widget tree
 };
@@ -50,7 +43,6 @@ class CCslCtrlGroupIncDec : public CCslCtrlBase
 public:
     explicit CCslCtrlGroupIncDec(QWidget *parent = nullptr);
 
-    void SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look);
     // The display index, wrapped into the design's display images.
     void SetValue(int value);
     int Value() const { return m_value; }
@@ -62,8 +54,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const CDataCCD *m_design = nullptr;
-    const DrawHelper::CDefaultLookImage *m_look = nullptr;
     int m_value = 0;
     bool m_pressed = false;
 };

@@ -16,13 +16,6 @@ namespace dataConsole {
 
 CCslCtrlPanTilt::CCslCtrlPanTilt(QWidget *parent) : CCslCtrlBase(parent) {}
 
-void CCslCtrlPanTilt::SetLook(const DrawHelper::CDefaultLook *look, QColor colour)
-{
-    m_look = look;
-    m_colour = colour;
-    update();
-}
-
 void CCslCtrlPanTilt::SetPan(int pan)
 {
     m_pan = pan;
@@ -49,7 +42,7 @@ void CCslCtrlPanTilt::SetPosition(QPoint position)
 
 void CCslCtrlPanTilt::Paint(QPainter &painter)
 {
-    DrawPanTilt(painter, rect(), m_pan, m_tilt, m_position, m_colour, m_look);
+    DrawPanTilt(painter, rect(), m_pan, m_tilt, m_position, m_colour, m_defaultLook);
 }
 
 void CCslCtrlPanTilt::MoveTo(QPoint point)
@@ -86,12 +79,6 @@ void CCslCtrlPanTilt::mouseReleaseEvent(QMouseEvent *event)
 
 CCslCtrlTrichro::CCslCtrlTrichro(QWidget *parent) : CCslCtrlBase(parent) {}
 
-void CCslCtrlTrichro::SetLook(const DrawHelper::CDefaultLook *look)
-{
-    m_look = look;
-    update();
-}
-
 void CCslCtrlTrichro::SetColour(quint32 colour)
 {
     const QColor rgb(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
@@ -119,7 +106,7 @@ CCslCtrlTrichro::Zone CCslCtrlTrichro::ZoneAt(QPoint point) const
 
 void CCslCtrlTrichro::Paint(QPainter &painter)
 {
-    DrawTrichro(painter, rect(), Colour(), m_look);
+    DrawTrichro(painter, rect(), Colour(), m_defaultLook);
 }
 
 void CCslCtrlTrichro::DragTo(QPoint point)

@@ -5,10 +5,6 @@
 
 namespace dataConsole {
 
-namespace DrawHelper {
-class CDefaultLook;
-}
-
 class CCslCtrlPanTilt : public CCslCtrlBase
 {
     Q_OBJECT
@@ -16,7 +12,6 @@ class CCslCtrlPanTilt : public CCslCtrlBase
 public:
     explicit CCslCtrlPanTilt(QWidget *parent = nullptr);
 
-    void SetLook(const DrawHelper::CDefaultLook *look, QColor colour);
     void SetPan(int pan);
     void SetTilt(int tilt);
     // The puck in pixels of the pad; pan and tilt follow it.
@@ -37,8 +32,6 @@ protected:
 private:
     void MoveTo(QPoint point);
 
-    const DrawHelper::CDefaultLook *m_look = nullptr;
-    QColor m_colour{128, 128, 128};
     int m_pan = 0;
     int m_tilt = 0;
     QPoint m_position{-1, -1}; // placed from the values until the user moves it
@@ -54,7 +47,6 @@ public:
 
     explicit CCslCtrlTrichro(QWidget *parent = nullptr);
 
-    void SetLook(const DrawHelper::CDefaultLook *look);
     // A 24-bit colour, red in the low byte.
     void SetColour(quint32 colour);
     quint32 Colour() const;
@@ -74,7 +66,6 @@ protected:
 private:
     void DragTo(QPoint point);
 
-    const DrawHelper::CDefaultLook *m_look = nullptr;
     int m_hue = 0;
     int m_saturation = 0;
     int m_value = 255;

@@ -1,6 +1,5 @@
 #include "widgets/csl_ctrl_slider.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -14,15 +13,6 @@ namespace dataConsole {
 // ---- linear ----
 
 CCslCtrlSliderLinear::CCslCtrlSliderLinear(QWidget *parent) : CCslCtrlBase(parent) {}
-
-void CCslCtrlSliderLinear::SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look,
-                                     QColor colour)
-{
-    m_design = design;
-    m_look = look;
-    m_colour = colour;
-    update();
-}
 
 void CCslCtrlSliderLinear::SetVertical(bool vertical)
 {
@@ -84,19 +74,7 @@ double AngleOfOffset(double x, double y)
     return y < 0 ? angle + 360.0 : angle;
 }
 
-CCslCtrlSliderRotary::CCslCtrlSliderRotary(QWidget *parent)
-    : CCslCtrlBase(parent), m_reader(std::make_unique<korvane::CMirelDirectInput>())
-{
-}
-
-void CCslCtrlSliderRotary::SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look,
-                                     QColor colour)
-{
-    m_design = design;
-    m_look = look;
-    m_colour = colour;
-    update();
-}
+CCslCtrlSliderRotary::CCslCtrlSliderRotary(QWidget *parent) : CCslCtrlBase(parent) {}
 
 void CCslCtrlSliderRotary::SetAngle(double angle)
 {
@@ -110,11 +88,6 @@ void CCslCtrlSliderRotary::SetAngleRange(int minimum, int maximum, bool angleMod
     m_maximum = maximum;
     m_angleMode = angleMode;
     update();
-}
-
-void CCslCtrlSliderRotary::SetRelativeMouse(std::unique_ptr<korvane::CRelativeMouse> reader)
-{
-    m_reader = std::move(reader);
 }
 
 double CCslCtrlSliderRotary::AngleForDrag(QPoint point, int verticalDelta) const
@@ -150,22 +123,15 @@ void CCslCtrlSliderRotary::Paint(QPainter &painter)
 
 void CCslCtrlSliderRotary::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_dragging = true;
-    m_reader->Create(this);
-    m_savedPointer = event->globalPosition().toPoint();
+    if (event->button() == Qt::LeftButton)
+        m_drag.Begin(this, event->globalPosition().toPoint());
 }
 
 void CCslCtrlSliderRotary::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragging)
+    if (!m_drag.IsActive())
         return;
-    int delta = 0;
-    if (!m_angleMode) {
-        m_reader->Poll(event->globalPosition().toPoint());
-        delta = m_reader->DeltaY();
-    }
+    const int delta = m_angleMode ? 0 : m_drag.ReadDeltaY(event->globalPosition().toPoint());
     m_angle = AngleForDrag(event->position().toPoint(), delta);
     update();
     const int angle = int(m_angle);
@@ -174,12 +140,10 @@ void CCslCtrlSliderRotary::mouseMoveEvent(QMouseEvent *event)
 
 void CCslCtrlSliderRotary::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !m_dragging)
+    if (event->button() != Qt::LeftButton || !m_drag.IsActive())
         return;
-    m_dragging = false;
-    m_reader->Release();
+    m_drag.End();
     update();
-    QCursor::setPos(m_savedPointer);
     const int angle = int(m_angle);
     Post([this, angle] { emit released(angle); });
 }

@@ -8,10 +8,6 @@
 
 namespace dataConsole {
 
-namespace DrawHelper {
-struct CDefaultLookImage;
-}
-
 class CCslCtrlSliderLinear : public CCslCtrlBase
 {
     Q_OBJECT
@@ -19,7 +15,6 @@ class CCslCtrlSliderLinear : public CCslCtrlBase
 public:
     explicit CCslCtrlSliderLinear(QWidget *parent = nullptr);
 
-    void SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look, QColor colour);
     void SetVertical(bool vertical);
     // Pixels along the travel; 0 at the left, or at the bottom of a vertical slider.
     void SetPosition(int position);
@@ -33,9 +28,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const CDataCCD *m_design = nullptr;
-    const DrawHelper::CDefaultLookImage *m_look = nullptr;
-    QColor m_colour{128, 128, 128};
     bool m_vertical = false;
     bool m_dragging = false;
     int m_position = 0;
@@ -48,14 +40,13 @@ class CCslCtrlSliderRotary : public CCslCtrlBase
 public:
     explicit CCslCtrlSliderRotary(QWidget *parent = nullptr);
 
-    void SetDesign(const CDataCCD *design, const DrawHelper::CDefaultLookImage *look, QColor colour);
     // Degrees, 0 to the right, counter-clockwise.
     void SetAngle(double angle);
     double Angle() const { return m_angle; }
     // The design's angles and mode, or the caller's own defaults and angle mode without one.
     void SetAngleRange(int minimum, int maximum, bool angleMode);
     // Replaces the reader of relative mouse movement (tests feed their own).
-    void SetRelativeMouse(std::unique_ptr<korvane::CRelativeMouse> reader);
+    void SetRelativeMouse(std::unique_ptr<korvane::CRelativeMouse> reader) { m_drag.SetReader(std::move(reader)); }
 
     // The angle a drag to `point` gives from the current angle, with the dead zone applied.
     double AngleForDrag(QPoint point, int verticalDelta) const;
@@ -68,16 +59,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const CDataCCD *m_design = nullptr;
-    const DrawHelper::CDefaultLookImage *m_look = nullptr;
-    QColor m_colour{128, 128, 128};
     double m_angle = 0;
     int m_minimum = 225;
     int m_maximum = 315;
     bool m_angleMode = true;
-    bool m_dragging = false;
-    std::unique_ptr<korvane::CRelativeMouse> m_reader;
-    QPoint m_savedPointer;
+    CRelativeDrag m_drag;
 };
 
 // The angle of `offset` (x right, y up) in [0, 360): 0 right, 90 up, 180 left, 270 down.

@@ -1,34 +1,23 @@
 #include "widgets/csl_ctrl_wheel.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 
 #include "design/draw_design.h"
 
 namespace dataConsole {
 
-CCslCtrlWheel::CCslCtrlWheel(QWidget *parent)
-    : CCslCtrlBase(parent), m_reader(std::make_unique<korvane::CMirelDirectInput>())
-{
-}
+CCslCtrlWheel::CCslCtrlWheel(QWidget *parent) : CCslCtrlBase(parent) {}
 
 void CCslCtrlWheel::SetDesign(const CDataCCD *design, const QList<QImage> *defaultImages, QColor colour)
 {
-    m_design = design;
     m_defaultImages = defaultImages;
-    m_colour = colour;
-    update();
+    CCslCtrlBase::SetDesign(design, nullptr, colour);
 }
 
 void CCslCtrlWheel::SetIndex(int index)
 {
     m_index = index;
     update();
-}
-
-void CCslCtrlWheel::SetRelativeMouse(std::unique_ptr<korvane::CRelativeMouse> reader)
-{
-    m_reader = std::move(reader);
 }
 
 void CCslCtrlWheel::Paint(QPainter &painter)
@@ -38,19 +27,15 @@ void CCslCtrlWheel::Paint(QPainter &painter)
 
 void CCslCtrlWheel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_dragging = true;
-    m_reader->Create(this);
-    m_savedPointer = event->globalPosition().toPoint();
+    if (event->button() == Qt::LeftButton)
+        m_drag.Begin(this, event->globalPosition().toPoint());
 }
 
 void CCslCtrlWheel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragging || !(event->buttons() & Qt::LeftButton))
+    if (!m_drag.IsActive() || !(event->buttons() & Qt::LeftButton))
         return;
-    m_reader->Poll(event->globalPosition().toPoint());
-    const int delta = m_reader->DeltaY();
+    const int delta = m_drag.ReadDeltaY(event->globalPosition().toPoint());
     if (delta == 0)
         return;
     // Dragging up turns the wheel forward.
@@ -61,11 +46,8 @@ void CCslCtrlWheel::mouseMoveEvent(QMouseEvent *event)
 
 void CCslCtrlWheel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !m_dragging)
-        return;
-    m_dragging = false;
-    m_reader->Release();
-    QCursor::setPos(m_savedPointer);
+    if (event->button() == Qt::LeftButton && m_drag.IsActive())
+        m_drag.End();
 }
 
 } // namespace dataConsole

@@ -18,11 +18,12 @@ class CCslCtrlWheel : public CCslCtrlBase
 public:
     explicit CCslCtrlWheel(QWidget *parent = nullptr);
 
-    // `defaultImages`: the default wheel's background and 18 frames.
+    // `defaultImages`: the default wheel's background and 18 frames, in place of the one image
+    // of the other controls' default look.
     void SetDesign(const CDataCCD *design, const QList<QImage> *defaultImages, QColor colour);
     void SetIndex(int index);
     int Index() const { return m_index; }
-    void SetRelativeMouse(std::unique_ptr<korvane::CRelativeMouse> reader);
+    void SetRelativeMouse(std::unique_ptr<korvane::CRelativeMouse> reader) { m_drag.SetReader(std::move(reader)); }
 
     void Paint(QPainter &painter) override;
 
@@ -32,13 +33,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const CDataCCD *m_design = nullptr;
     const QList<QImage> *m_defaultImages = nullptr;
-    QColor m_colour{128, 128, 128};
     int m_index = 0;
-    bool m_dragging = false;
-    std::unique_ptr<korvane::CRelativeMouse> m_reader;
-    QPoint m_savedPointer;
+    CRelativeDrag m_drag;
 };
 
 } // namespace dataConsole
