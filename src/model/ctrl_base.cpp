@@ -272,6 +272,41 @@ void CCtrl__Base::SetTAlignY(int value)
     SetTextAlign(m_textAlign);
 }
 
+QSize CCtrl__Base::MinimumSize() const
+{
+    constexpr int kMinimum = 10;
+    // Labels and pictures are their rectangle; the others keep room for their image.
+    const bool hasImage = m_kind != kCtrlLabel && m_kind != kCtrlBitmap;
+    const int band = IsBandPosition(m_textAlign) ? kTextBandHeight : 0;
+    return QSize(std::max(kMinimum, hasImage ? m_imageSize.width() : 0),
+                 std::max(kMinimum, (hasImage ? m_imageSize.height() : 0) + band));
+}
+
+void CCtrl__Base::FitToRect()
+{
+    // A label writes into its whole rectangle and a picture fills it: nothing to place.
+    if (m_kind == kCtrlLabel || m_kind == kCtrlBitmap)
+        return;
+    PlaceImage();
+    SetTextAlign(m_textAlign);
+}
+
+int CCtrl__Base::SetWidth(int width, bool adjustText)
+{
+    m_rect.setWidth(std::max(width, MinimumSize().width()));
+    if (adjustText)
+        FitToRect();
+    return m_rect.width();
+}
+
+int CCtrl__Base::SetHeight(int height, bool adjustText)
+{
+    m_rect.setHeight(std::max(height, MinimumSize().height()));
+    if (adjustText)
+        FitToRect();
+    return m_rect.height();
+}
+
 void CCtrl__Base::PlaceImage()
 {
     // The text band above or below the image is not room for the image.

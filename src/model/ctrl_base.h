@@ -152,6 +152,13 @@ public:
     // "ImageCx", "ImageCy" as stored; GetImageSize says what is drawn.
     QSize StoredImageSize() const { return m_imageSize; }
     void SetImageSize(QSize size) { m_imageSize = size; }
+    // The least size the canvas lets a control take: 10 units, and room for its image area
+    // and its text band.
+    QSize MinimumSize() const;
+    // Set the width or height, never below the minimum; with `adjustText` the image area and
+    // the text rectangle are placed again for the new size. Return the length taken.
+    int SetWidth(int width, bool adjustText);
+    int SetHeight(int height, bool adjustText);
     float Zoom() const { return m_zoom; }
     void SetZoom(float zoom) { m_zoom = zoom; }
 
@@ -245,6 +252,8 @@ protected:
 private:
     void ReadSharedAttributes(const CXmlNode &element);
     void ApplyImageSizeRule();
+    // Places the image area and the text rectangle again after a change of size.
+    void FitToRect();
 
     const int m_kind;
     int m_id = 0;

@@ -12,9 +12,16 @@ CKorvaneDoc::CKorvaneDoc(const QString &appFolder, const dataConsole::CDesignLis
 {
 }
 
+void CKorvaneDoc::SetModified(bool modified)
+{
+    m_modified = modified;
+    if (!modified)
+        m_undo.setClean();
+}
+
 bool CKorvaneDoc::Open(const QString &path, dataConsole::CCtrlHost *host)
 {
-    m_modified = false;
+    SetModified(false);
     return dataConsole::ReadConsoleFile(m_console, path, m_appFolder, host);
 }
 
@@ -23,7 +30,7 @@ bool CKorvaneDoc::Save(const QString &path, QString *error)
     if (!dataConsole::WriteConsoleFile(m_console, path, error))
         return false;
     m_console.SetFilePath(path);
-    m_modified = false;
+    SetModified(false);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QUndoStack>
 
 #include "model/console_data.h"
 
@@ -22,9 +23,18 @@ public:
     const dataConsole::CConsoleData &Console() const { return m_console; }
     // The console file's path; empty for a console never saved.
     const QString &PathName() const { return m_console.FilePath(); }
+    const QString &AppFolder() const { return m_appFolder; }
 
-    bool IsModified() const { return m_modified; }
-    void SetModified(bool modified) { m_modified = modified; }
+    // Modified while the undo stack is away from the state last saved (or opened), or after
+    // a change made outside the stack.
+    bool IsModified() const { return m_modified || !m_undo.isClean(); }
+    void SetModified(bool modified);
+    // Every change a user makes goes through this stack.
+    QUndoStack &UndoStack() { return m_undo; }
+
+    // The console lock of the editor (not stored): nothing moves or resizes with the mouse.
+    bool IsLocked() const { return m_locked; }
+    void SetLocked(bool locked) { m_locked = locked; }
 
     // Reads the console file at `path` into this new document (a missing file gives an empty
     // console of that name). False when the file is refused; the reason has been reported.
@@ -40,6 +50,8 @@ private:
     QString m_appFolder;
     dataConsole::CConsoleData m_console;
     bool m_modified = false;
+    bool m_locked = false;
+    QUndoStack m_undo;
 };
 
 } // namespace korvane

@@ -1,0 +1,735 @@
+// The console canvas.
+#include "editor/ctrl_console.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "app/folders.h"
+#include "editor/design_picker.h"
+#include "model/console_data.h"
+#include "model/console_draw.h"
+#include "model/ctrl_bitmap.h"
+#include "model/ctrl_factory.h"
+#include "model/korvane_doc.h"
+
+namespace korvane {
+
+using dataConsole::CCtrl__Base;
+using dataConsole::kCanvasMargin;
+namespace DrawHelper = dataConsole::DrawHelper;
+
+namespace {
+
+// Console units from pixels at a zoom, truncated toward zero.
+int Unzoomed(int pixels, float zoom)
+{
+    return static_cast<int>(float(pixels) / zoom);
+}
+
+int Zoomed(int units, float zoom)
+{
+    return static_cast<int>(float(units) * zoom);
+}
+
+bool HasLeftEdge(int mode)
+{
+    return mode == kModeResizeBottomLeft || mode == kModeResizeLeft || mode == kModeResizeTopLeft;
+}
+bool HasRightEdge(int mode)
+{
+    return mode == kModeResizeTopRight || mode == kModeResizeRight || mode == kModeResizeBottomRight;
+}
+bool HasTopEdge(int mode)
+{
+    return mode == kModeResizeTopLeft || mode == kModeResizeTop || mode == kModeResizeTopRight;
+}
+bool HasBottomEdge(int mode)
+{
+    return mode == kModeResizeBottomRight || mode == kModeResizeBottom || mode == kModeResizeBottomLeft;
+}
+
+// Ctrl alone adds to the selection; with Alt it does not count.
+bool CtrlWithoutAlt(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
+}
+
+// The left Alt key (Alt Gr reports itself otherwise).
+bool LeftAlt(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers.testFlag(Qt::AltModifier);
+}
+
+} // namespace
+
+int ControlKindOfPending(int pending)
+{
+    using namespace dataConsole;
+    static constexpr int kKinds[kPendingKindCount] = {
+        -1,           kCtrlBitmap, kCtrlLabel,   kCtrlButton,      kCtrlFaderHorz,   kCtrlFaderVert,
+        kCtrlFaderRotary, kCtrlWheel, kCtrlTrichro, kCtrlPanTilt, kCtrlGroupButtons, kCtrlGroupIncDec,
+    };
+    return pending > 0 && pending < kPendingKindCount ? kKinds[pending] : -1;
+}
+
+int SnapMoveOffset(int offset, int a1, int a2, int step)
+{
+    if (step <= 0)
+        return offset;
+    const int r1 = (a1 + offset) % step;
+    const int u1 = step - r1;
+    const int r2 = (a2 + offset) % step;
+    const int u2 = step - r2;
+    // The first smallest wins, in this order.
+    const int candidates[] = {r1, u1, r2, u2};
+    const int results[] = {offset - r1, offset + u1, offset - r2, offset + u2};
+    int best = 0;
+    for (int i = 1; i < 4; ++i) {
+        if (candidates[i] < candidates[best])
+            best = i;
+    }
+    return results[best];
+}
+
+int SnapResizeOffset(int edge, int offset, int step)
+{
+    if (step <= 0)
+        return offset;
+    const int r = (edge + offset) % step;
+    return step - r >= r ? offset - r : offset + (step - r);
+}
+
+CCtrlConsole::CCtrlConsole(CEditState &state, IDesignPicker &picker, QWidget *parent)
+    : QWidget(parent), m_state(state), m_picker(picker)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Between button faces and windows, as desktop editors show the area around a page.
+    const QPalette colours = palette();
+    const QColor a = colours.color(QPalette::Button), b = colours.color(QPalette::Base);
+    m_workspace = QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
+CCtrlConsole::~CCtrlConsole()
+{
+    SetDocument(nullptr);
+}
+
+void CCtrlConsole::SetDocument(CKorvaneDoc *doc)
+{
+    if (m_doc) {
+        for (auto &control : m_doc->Console().Controls())
+            control->SetHost(nullptr);
+        for (auto &picture : m_doc->Console().Pictures())
+            picture->SetHost(nullptr);
+    }
+    m_doc = doc;
+    m_selection.clear();
+    m_saved.clear();
+    if (m_doc) {
+        for (auto &control : m_doc->Console().Controls()) {
+            control->SetHost(this);
+            control->SetZoom(m_zoom);
+        }
+        for (auto &picture : m_doc->Console().Pictures()) {
+            picture->SetHost(this);
+            picture->SetZoom(m_zoom);
+        }
+    }
+    updateGeometry();
+    update();
+}
+
+void CCtrlConsole::SetZoom(float zoom)
+{
+    m_zoom = zoom;
+    if (m_doc) {
+        for (auto &control : m_doc->Console().Controls())
+            control->SetZoom(zoom);
+        for (auto &picture : m_doc->Console().Pictures())
+            picture->SetZoom(zoom);
+    }
+    updateGeometry();
+    update();
+}
+
+QSize CCtrlConsole::ScrollSize() const
+{
+    if (!m_doc)
+        return QSize(2 * kCanvasMargin, 2 * kCanvasMargin);
+    const auto &settings = m_doc->Console().settings;
+    return QSize(Zoomed(settings.width, m_zoom) + 2 * kCanvasMargin,
+                 Zoomed(settings.height, m_zoom) + 2 * kCanvasMargin);
+}
+
+void CCtrlConsole::SetWorkspaceColour(QColor colour)
+{
+    m_workspace = colour;
+    update();
+}
+
+void CCtrlConsole::SetBackgroundImage(const QImage *image)
+{
+    m_background = image;
+    update();
+}
+
+dataConsole::CConsoleData *CCtrlConsole::Console() const
+{
+    return m_doc ? &m_doc->Console() : nullptr;
+}
+
+bool CCtrlConsole::IsConsoleLocked() const
+{
+    return m_doc && m_doc->IsLocked();
+}
+
+// ---- selection
+
+bool CCtrlConsole::IsSelected(const CCtrl__Base *control) const
+{
+    return std::find(m_selection.begin(), m_selection.end(), control) != m_selection.end();
+}
+
+void CCtrlConsole::Select(CCtrl__Base *control, bool add)
+{
+    if (!add)
+        m_selection.clear();
+    Deselect(control);
+    m_selection.push_back(control);
+}
+
+void CCtrlConsole::Deselect(const CCtrl__Base *control)
+{
+    m_selection.erase(std::remove(m_selection.begin(), m_selection.end(), control), m_selection.end());
+}
+
+void CCtrlConsole::SetSelection(std::vector<CCtrl__Base *> selection)
+{
+    m_selection = std::move(selection);
+    emit selectionChanged();
+    update();
+}
+
+void CCtrlConsole::ClearSelection()
+{
+    SetSelection({});
+}
+
+void CCtrlConsole::SetMode(int mode)
+{
+    if (m_state.mode == mode)
+        return;
+    m_state.mode = mode;
+    emit editStateChanged();
+}
+
+void CCtrlConsole::SelectAt(QPoint point, Qt::KeyboardModifiers modifiers)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console || (m_state.mode != kModeIdle && m_state.mode != kModeMove))
+        return;
+    const bool adding = CtrlWithoutAlt(modifiers);
+    if (m_state.mode == kModeIdle && !adding)
+        m_selection.clear();
+
+    bool taken = false;
+    for (auto &entry : console->Controls()) {
+        CCtrl__Base *control = entry.get();
+        if (!control->HitTest(point.x(), point.y(), nullptr, true))
+            continue;
+        if (adding) {
+            if (control == Primary())
+                continue; // Ctrl on the primary looks further down
+            Select(control, true);
+            taken = true;
+            break;
+        }
+        if (IsSelected(control)) {
+            Deselect(control);
+            continue;
+        }
+        Select(control, LeftAlt(modifiers));
+        taken = true;
+        break;
+    }
+    if (!taken) {
+        for (auto &entry : console->Pictures()) {
+            CCtrl__Base *picture = entry.get();
+            if (!picture->HitTest(point.x(), point.y(), nullptr, true))
+                continue;
+            if (adding)
+                Select(picture, true);
+            else if (!IsSelected(picture))
+                Select(picture, false);
+            break;
+        }
+    }
+    if (!m_selection.empty() && m_state.mode == kModeIdle)
+        SetMode(kModeMove);
+    if (Primary() && Primary()->IsLocked() && m_state.mode == kModeMove)
+        SetMode(kModeIdle);
+    emit selectionChanged();
+    update();
+}
+
+void CCtrlConsole::SaveGeometry()
+{
+    m_saved.clear();
+    for (CCtrl__Base *control : m_selection) {
+        const CCtrlGeometry geometry = CCtrlGeometry::Of(*control);
+        m_saved.push_back({control, geometry, geometry});
+    }
+    if (dataConsole::CConsoleData *console = Console())
+        m_savedConsoleSize = QSize(console->settings.width, console->settings.height);
+}
+
+void CCtrlConsole::RecordDrag()
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console)
+        return;
+    std::vector<CGeometryCommand::Change> changes = m_saved;
+    for (CGeometryCommand::Change &change : changes)
+        change.after = CCtrlGeometry::Of(*change.control);
+    const QSize size(console->settings.width, console->settings.height);
+    auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, *console, std::move(changes),
+                                                      m_savedConsoleSize, size, [this] { AfterUndoStep(nullptr); });
+    if (!command->IsEmpty())
+        m_doc->UndoStack().push(command.release());
+}
+
+void CCtrlConsole::AfterUndoStep(CCtrl__Base *removed)
+{
+    if (removed) {
+        Deselect(removed);
+        m_saved.clear();
+        emit selectionChanged();
+    }
+    updateGeometry();
+    emit geometryChanged();
+    update();
+}
+
+QSize CCtrlConsole::ContentExtent() const
+{
+    QSize extent(0, 0);
+    if (const dataConsole::CConsoleData *console = Console()) {
+        auto grow = [&](const CCtrl__Base &control) {
+            extent = extent.expandedTo(QSize(control.Rect().x() + control.Rect().width(),
+                                             control.Rect().y() + control.Rect().height()));
+        };
+        for (const auto &control : console->Controls())
+            grow(*control);
+        for (const auto &picture : console->Pictures())
+            grow(*picture);
+    }
+    return extent;
+}
+
+void CCtrlConsole::MoveSelectionBy(QPoint offset)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console || m_selection.empty())
+        return;
+    std::vector<CGeometryCommand::Change> changes;
+    for (CCtrl__Base *control : m_selection) {
+        CGeometryCommand::Change change{control, CCtrlGeometry::Of(*control), {}};
+        QRect rect = control->Rect().translated(offset);
+        rect.moveLeft(std::clamp(rect.x(), 0, std::max(0, console->settings.width - rect.width())));
+        rect.moveTop(std::clamp(rect.y(), 0, std::max(0, console->settings.height - rect.height())));
+        control->SetRect(rect);
+        change.after = CCtrlGeometry::Of(*control);
+        changes.push_back(change);
+    }
+    const QSize size(console->settings.width, console->settings.height);
+    m_doc->UndoStack().push(new CGeometryCommand(CGeometryCommand::kNudge, *console, std::move(changes), size, size,
+                                                 [this] { AfterUndoStep(nullptr); }));
+    emit geometryChanged();
+    update();
+}
+
+// ---- mouse
+
+void CCtrlConsole::mousePressEvent(QMouseEvent *event)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console)
+        return;
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        if (m_state.pendingKind != kPendingNone)
+            return;
+        SelectAt(p - QPoint(kCanvasMargin, kCanvasMargin), event->modifiers());
+        SaveGeometry();
+        // Right click applies each selected control's design again, as after editing it.
+        for (CCtrl__Base *control : m_selection)
+            control->SetDesign(control->Design());
+        update();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressPoint = p - QPoint(kCanvasMargin, kCanvasMargin);
+    if (m_state.pendingKind != kPendingNone) {
+        PlaceControl(QPoint(Unzoomed(m_pressPoint.x(), m_zoom), Unzoomed(m_pressPoint.y(), m_zoom)));
+        return;
+    }
+    m_pressed = true;
+    if (m_state.mode == kModeRubberBand) {
+        m_bandStart = m_bandEnd = p;
+        m_hasBand = true;
+    } else {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        bool reselect = m_state.mode != kModeMove || CtrlWithoutAlt(modifiers) || LeftAlt(modifiers);
+        if (!reselect) {
+            // A selected picture under a control: the click is meant for the control.
+            bool selectedPictureUnder = false;
+            for (const auto &picture : console->Pictures()) {
+                if (IsSelected(picture.get()) && picture->HitTest(m_pressPoint.x(), m_pressPoint.y(), nullptr, true))
+                    selectedPictureUnder = true;
+            }
+            bool controlUnder = false;
+            for (const auto &control : console->Controls()) {
+                if (control->HitTest(m_pressPoint.x(), m_pressPoint.y(), nullptr, true))
+                    controlUnder = true;
+            }
+            reselect = selectedPictureUnder && controlUnder;
+        }
+        if (reselect)
+            SelectAt(m_pressPoint, modifiers);
+    }
+    SaveGeometry();
+}
+
+void CCtrlConsole::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!Console())
+        return;
+    const QPoint p = event->position().toPoint();
+    if (!(event->buttons() & Qt::LeftButton) || !m_pressed) {
+        if (m_state.pendingKind != kPendingNone)
+            return;
+        SetMode(event->modifiers().testFlag(Qt::ShiftModifier) ? int(kModeRubberBand) : HoverMode(p));
+        return;
+    }
+    if (m_state.pendingKind != kPendingNone || IsConsoleLocked())
+        return;
+    const QPoint moved = p - QPoint(kCanvasMargin, kCanvasMargin) - m_pressPoint;
+    const QPoint offset(Unzoomed(moved.x(), m_zoom), Unzoomed(moved.y(), m_zoom));
+    if (m_state.mode == kModeRubberBand) {
+        m_bandEnd = p;
+        SelectByBand();
+        update();
+    } else if (m_state.mode == kModeMove) {
+        DragMove(offset);
+    } else if (m_state.mode >= kModeResizeTopLeft && m_state.mode <= kModeResizeLeft) {
+        if (m_selection.empty())
+            DragConsoleSize(offset);
+        else
+            DragResize(offset, event->modifiers());
+    }
+}
+
+void CCtrlConsole::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    if (m_state.mode == kModeRubberBand && m_hasBand)
+        SelectByBand();
+    m_hasBand = false;
+    RecordDrag();
+    SaveGeometry();
+    update();
+}
+
+void CCtrlConsole::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        MoveSelectionBy({0, -1});
+        break;
+    case Qt::Key_Down:
+        MoveSelectionBy({0, 1});
+        break;
+    case Qt::Key_Left:
+        MoveSelectionBy({-1, 0});
+        break;
+    case Qt::Key_Right:
+        MoveSelectionBy({1, 0});
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+int CCtrlConsole::HoverMode(QPoint client) const
+{
+    for (CCtrl__Base *control : m_selection) {
+        if (control->IsLocked())
+            continue;
+        const int hit = DrawHelper::HitTestFrame(control->SelectFrame(), client);
+        if (hit != DrawHelper::CCadreSelect::kHitNone)
+            return hit;
+    }
+    if (m_selection.empty()) {
+        const int hit = DrawHelper::HitTestFrame(m_consoleFrame, client);
+        if (hit != DrawHelper::CCadreSelect::kHitNone && hit != DrawHelper::CCadreSelect::kHitInside)
+            return hit;
+    }
+    return kModeIdle;
+}
+
+void CCtrlConsole::SelectByBand()
+{
+    dataConsole::CConsoleData *console = Console();
+    const QRect band = QRect(m_bandStart, m_bandEnd).normalized();
+    const QRect units(QPoint(Unzoomed(band.left() - kCanvasMargin, m_zoom), Unzoomed(band.top() - kCanvasMargin, m_zoom)),
+                      QPoint(Unzoomed(band.right() - kCanvasMargin, m_zoom),
+                             Unzoomed(band.bottom() - kCanvasMargin, m_zoom)));
+    m_selection.clear();
+    for (auto &control : console->Controls()) {
+        if (control->Rect().intersects(units))
+            m_selection.push_back(control.get());
+    }
+    emit selectionChanged();
+}
+
+void CCtrlConsole::DragMove(QPoint offset)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (m_saved.empty())
+        return;
+    const auto &settings = console->settings;
+    if (settings.snapToGrid) {
+        const QRect reference = m_saved.back().before.rect;
+        offset.setX(SnapMoveOffset(offset.x(), reference.left(), reference.x() + reference.width(), settings.gridSubStep));
+        offset.setY(SnapMoveOffset(offset.y(), reference.top(), reference.y() + reference.height(), settings.gridSubStep));
+    }
+    for (const CGeometryCommand::Change &saved : m_saved) {
+        saved.before.ApplyTo(*saved.control);
+        QRect rect = saved.before.rect.translated(offset);
+        // Each control stops at the console's edges by itself.
+        if (rect.left() < 0)
+            rect.moveLeft(0);
+        if (rect.top() < 0)
+            rect.moveTop(0);
+        if (rect.x() + rect.width() > settings.width)
+            rect.moveLeft(settings.width - rect.width());
+        if (rect.y() + rect.height() > settings.height)
+            rect.moveTop(settings.height - rect.height());
+        saved.control->SetRect(rect);
+    }
+    emit geometryChanged();
+    update();
+}
+
+void CCtrlConsole::DragResize(QPoint offset, Qt::KeyboardModifiers modifiers)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (m_saved.empty())
+        return;
+    const auto &settings = console->settings;
+    const int mode = m_state.mode;
+    if (settings.snapToGrid) {
+        const QRect primary = m_saved.back().before.rect;
+        const int step = settings.gridSubStep;
+        if (HasLeftEdge(mode))
+            offset.setX(SnapResizeOffset(primary.left(), offset.x(), step));
+        if (HasRightEdge(mode))
+            offset.setX(SnapResizeOffset(primary.x() + primary.width(), offset.x(), step));
+        if (HasTopEdge(mode))
+            offset.setY(SnapResizeOffset(primary.top(), offset.y(), step));
+        if (HasBottomEdge(mode))
+            offset.setY(SnapResizeOffset(primary.y() + primary.height(), offset.y(), step));
+    }
+    const bool adjust = !LeftAlt(modifiers);
+    for (const CGeometryCommand::Change &saved : m_saved) {
+        CCtrl__Base &control = *saved.control;
+        const QRect s = saved.before.rect;
+        saved.before.ApplyTo(control);
+        // The horizontal edge first, then the vertical one.
+        if (HasLeftEdge(mode)) {
+            const int right = s.x() + s.width();
+            int width = control.SetWidth(s.width() - offset.x(), adjust);
+            if (right - width < 0)
+                width = control.SetWidth(right, adjust);
+            control.SetRect(QRect(right - width, control.Rect().y(), width, control.Rect().height()));
+        }
+        if (HasRightEdge(mode))
+            control.SetWidth(s.width() + std::min(offset.x(), settings.width - (s.x() + s.width())), adjust);
+        if (HasTopEdge(mode)) {
+            const int bottom = s.y() + s.height();
+            int height = control.SetHeight(s.height() - offset.y(), adjust);
+            if (bottom - height < 0)
+                height = control.SetHeight(bottom, adjust);
+            control.SetRect(QRect(control.Rect().x(), bottom - height, control.Rect().width(), height));
+        }
+        if (HasBottomEdge(mode))
+            control.SetHeight(s.height() + std::min(offset.y(), settings.height - (s.y() + s.height())), adjust);
+    }
+    emit geometryChanged();
+    update();
+}
+
+void CCtrlConsole::DragConsoleSize(QPoint offset)
+{
+    const int mode = m_state.mode;
+    if (mode != kModeResizeRight && mode != kModeResizeBottomRight && mode != kModeResizeBottom)
+        return;
+    auto &settings = Console()->settings;
+    const QSize extent = ContentExtent();
+    // Each handle changes the sides it stands on: the right handle the width alone, the
+    // bottom one the height alone.
+    if (mode != kModeResizeBottom)
+        settings.width = std::max(m_savedConsoleSize.width() + offset.x(), extent.width());
+    if (mode != kModeResizeRight)
+        settings.height = std::max(m_savedConsoleSize.height() + offset.y(), extent.height());
+    updateGeometry();
+    emit geometryChanged();
+    update();
+}
+
+// ---- placing
+
+void CCtrlConsole::PlaceControl(QPoint at)
+{
+    dataConsole::CConsoleData *console = Console();
+    const int kind = ControlKindOfPending(m_state.pendingKind);
+    m_state.pendingKind = kPendingNone;
+    emit editStateChanged();
+    if (kind < 0)
+        return;
+
+    if (kind == dataConsole::kCtrlBitmap) {
+        const QString folder = ResolvePathNoCase(m_doc->AppFolder(), QStringLiteral("_Common/console/_background"));
+        auto owned = std::make_unique<dataConsole::CCtrl_Bitmap>(console, this, nullptr, folder);
+        owned->SetRect(QRect(at, QSize(20, 20)));
+        owned->SetZoom(m_zoom);
+        dataConsole::CCtrl_Bitmap *picture = console->AddPicture(std::move(owned));
+        SetSelection({picture});
+        const std::optional<QString> name = m_picker.ChoosePicture(this, folder);
+        if (!name || name->isEmpty()) {
+            m_selection.clear();
+            console->Pictures().pop_back();
+            emit selectionChanged();
+            update();
+            return;
+        }
+        picture->SetPicture(folder, *name);
+        picture->SetRect(QRect(at, picture->Rect().size()));
+        m_doc->UndoStack().push(new CAddControlCommand(*console, picture, [this](CCtrl__Base *removed) {
+            AfterUndoStep(removed);
+        }));
+        SaveGeometry();
+        emit selectionChanged();
+        update();
+        return;
+    }
+
+    CCtrl__Base *control =
+        console->AddControl(dataConsole::CreateControl(kind, console, this, nullptr, nullptr));
+    control->SetRect(QRect(at, dataConsole::DefaultImageSize(kind)));
+    control->SetZoom(m_zoom);
+    SetSelection({control});
+    const bool takesDesign = kind != dataConsole::kCtrlLabel && kind != dataConsole::kCtrlTrichro &&
+                             kind != dataConsole::kCtrlPanTilt;
+    if (takesDesign) {
+        std::optional<QString> name = m_picker.ChooseDesign(this, kind, *console);
+        if (!name) {
+            m_selection.clear();
+            console->Controls().pop_back();
+            emit selectionChanged();
+            update();
+            return;
+        }
+        QString designName = *name;
+        control->SetDesign(designName.isEmpty() ? nullptr : console->ResolveDesign(designName));
+        control->SetWidth(control->Rect().width(), true);
+        control->SetHeight(control->Rect().height(), true);
+    }
+    m_doc->UndoStack().push(new CAddControlCommand(*console, control, [this](CCtrl__Base *removed) {
+        AfterUndoStep(removed);
+    }));
+    SaveGeometry();
+    emit selectionChanged();
+    update();
+}
+
+// ---- drawing
+
+void CCtrlConsole::DrawGrid(QPainter &painter, const QRect &surface) const
+{
+    const auto &settings = Console()->settings;
+    const int minor = settings.gridSubStep;
+    const int major = settings.gridStep;
+    if (minor <= 0 && major <= 0)
+        return;
+    const QColor colour = dataConsole::QColorOf(settings.gridColor);
+    QPen solid(colour, 1);
+    QPen dotted(colour, 1, Qt::CustomDashLine);
+    dotted.setDashPattern({1, 1});
+    const int step = minor > 0 ? minor : major;
+    auto isMajor = [&](int units) { return major > 0 && units % major == 0; };
+    for (int units = step; units < settings.width; units += step) {
+        const int x = surface.left() + Zoomed(units, m_zoom);
+        painter.setPen(isMajor(units) ? solid : dotted);
+        painter.drawLine(x, surface.top(), x, surface.bottom());
+    }
+    for (int units = step; units < settings.height; units += step) {
+        const int y = surface.top() + Zoomed(units, m_zoom);
+        painter.setPen(isMajor(units) ? solid : dotted);
+        painter.drawLine(surface.left(), y, surface.right(), y);
+    }
+}
+
+void CCtrlConsole::DrawSelection(QPainter &painter)
+{
+    // All eight handles only for a single selected control that nothing locks.
+    const bool single = m_selection.size() == 1;
+    for (CCtrl__Base *control : m_selection) {
+        const bool locked = control->IsLocked() || IsConsoleLocked();
+        const int mask = single && !locked ? DrawHelper::kAllHandles : DrawHelper::kNoHandles;
+        control->SelectFrame().Clear();
+        DrawHelper::DrawSelectionFrame(painter, control->ScaledRect(control->Rect()), control == Primary(), mask,
+                                       &control->SelectFrame());
+    }
+}
+
+void CCtrlConsole::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_workspace);
+    dataConsole::CConsoleData *console = Console();
+    if (!console)
+        return;
+    const QRect surface(QPoint(kCanvasMargin, kCanvasMargin),
+                        QSize(Zoomed(console->settings.width, m_zoom), Zoomed(console->settings.height, m_zoom)));
+    dataConsole::DrawConsoleBackground(painter, *console, m_zoom, m_background);
+    dataConsole::DrawConsolePictures(painter, *console);
+    DrawGrid(painter, surface);
+    dataConsole::DrawConsoleControls(painter, *console, false);
+    DrawSelection(painter);
+    m_consoleFrame.Clear();
+    if (m_selection.empty()) {
+        DrawHelper::DrawSelectionFrame(painter, surface, false,
+                                       IsConsoleLocked() ? DrawHelper::kNoHandles : DrawHelper::kConsoleHandles,
+                                       &m_consoleFrame);
+    }
+    if (m_hasBand) {
+        QPen pen(palette().color(QPalette::Text), 1, Qt::CustomDashLine);
+        pen.setDashPattern({1, 1});
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRect(m_bandStart, m_bandEnd).normalized());
+    }
+    painter.end();
+    emit redrawn();
+}
+
+} // namespace korvane
