@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "editor/design_picker.h"
+#include "model/arrange.h"
 #include "editor/korvane_view.h"
 #include "model/console_file.h"
 #include "model/ctrl_factory.h"
@@ -310,4 +311,71 @@ TEST_F(CanvasTest, TheCanvasCoversTheViewAroundASmallConsole)
     EXPECT_GE(Canvas().height(), view.viewport()->height());
     view.SetZoom(3.0f);
     EXPECT_EQ(Canvas().ScrollSize(), QSize(320, 170));
+}
+
+TEST_F(CanvasTest, ArrangingAlignsSpreadsAndSizesAgainstThePrimary)
+{
+    using namespace dataConsole;
+    CCtrl__Base *a = Add(kCtrlLabel, QRect(500, 10, 80, 20));
+    CCtrl__Base *b = Add(kCtrlLabel, QRect(100, 60, 30, 30));
+    CCtrl__Base *primary = Add(kCtrlLabel, QRect(540, 200, 40, 20));
+    Canvas().SetSelection({a, b, primary});
+    // Left sides: a would pass the console's right edge, so its right edge goes there.
+    Canvas().ArrangeSelection(QString(), [&](const auto &s) { AlignControls(s, AlignEdge::kLeft, QSize(600, 400)); });
+    EXPECT_EQ(a->Rect(), QRect(520, 10, 80, 20));
+    EXPECT_EQ(b->Rect().x(), 540);
+    Canvas().ArrangeSelection(QString(), [&](const auto &s) { AlignControls(s, AlignEdge::kBottom, QSize(600, 400)); });
+    EXPECT_EQ(a->Rect().y() + a->Rect().height(), 220);
+    Canvas().ArrangeSelection(QString(), [&](const auto &s) { StandardiseControls(s, SizeFrom::kBoth); });
+    EXPECT_EQ(b->Rect().size(), QSize(40, 20));
+
+    // Heights 20, 30, 20 between 0 and 110 leave gaps of 20; overlapping ones close up.
+    a->SetRect(QRect(0, 0, 10, 20));
+    b->SetRect(QRect(0, 90, 10, 20));
+    primary->SetRect(QRect(0, 30, 10, 30));
+    Canvas().ArrangeSelection(QString(), [&](const auto &s) { SpreadControls(s, true); });
+    EXPECT_EQ(primary->Rect().y(), 40);
+    EXPECT_EQ(b->Rect().y(), 90);
+    b->SetRect(QRect(0, 10, 10, 20));
+    primary->SetRect(QRect(0, 5, 10, 30));
+    Canvas().ArrangeSelection(QString(), [&](const auto &s) { SpreadControls(s, true); });
+    // Span 0..35, 70 high in all: gap (35 - 70) / 2 = -17.
+    EXPECT_EQ(primary->Rect().y(), 20 - 17);
+    EXPECT_EQ(b->Rect().y(), 3 + 30 - 17);
+
+    while (doc.UndoStack().canUndo())
+        doc.UndoStack().undo();
+    EXPECT_EQ(a->Rect(), QRect(500, 10, 80, 20));
+    EXPECT_EQ(b->Rect(), QRect(100, 60, 30, 30));
+}
+
+TEST_F(CanvasTest, CopyDeletePasteRestoresThePlacesAndUndoesBack)
+{
+    using namespace dataConsole;
+    CCtrl__Base *group = Add(kCtrlGroupButtons, QRect(10, 10, 200, 100));
+    CCtrl__Base *inside = Add(kCtrlButton, QRect(20, 20, 80, 40));
+    inside->SetParentGroup(group);
+    CCtrl__Base *fader = Add(kCtrlFaderVert, QRect(300, 10, 30, 200));
+    fader->SetLabel(0, QStringLiteral("Master"));
+    fader->Bindings()[0].midi.command = 7;
+    const std::string original = ConsoleFileBytes(doc.Console());
+
+    Canvas().SetSelection({fader, group});
+    const auto clipboard = Canvas().CopySelection();
+    Canvas().DeleteSelection();
+    EXPECT_TRUE(doc.Console().Controls().empty()); // the group took its button along
+    Canvas().Paste(clipboard);
+    ASSERT_EQ(doc.Console().Controls().size(), 2u);
+    EXPECT_EQ(Canvas().Selection().size(), 2u);
+    EXPECT_EQ(doc.Console().Controls()[0]->Rect(), QRect(300, 10, 30, 200));
+    EXPECT_EQ(doc.Console().Controls()[0]->Label(0), QStringLiteral("Master"));
+    EXPECT_EQ(doc.Console().Controls()[0]->Bindings()[0].midi.command, -1); // bindings stay behind
+    EXPECT_EQ(doc.Console().Controls()[1]->Rect(), QRect(10, 10, 200, 100));
+
+    doc.UndoStack().undo();
+    doc.UndoStack().undo();
+    EXPECT_EQ(ConsoleFileBytes(doc.Console()), original);
+    EXPECT_EQ(inside->ParentGroup(), group);
+    doc.UndoStack().redo();
+    EXPECT_EQ(doc.Console().Controls().size(), 0u);
 }

@@ -2,6 +2,7 @@
 #include "editor/console_edit_commands.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/console_data.h"
 #include "model/ctrl_bitmap.h"
@@ -85,7 +86,7 @@ bool CGeometryCommand::IsEmpty() const
            std::all_of(m_changes.begin(), m_changes.end(), [](const Change &c) { return c.before == c.after; });
 }
 
-// ---- adding
+// ---- adding and removing
 
 namespace {
 
@@ -97,47 +98,83 @@ template <typename List> std::size_t IndexIn(const List &list, const dataConsole
 
 } // namespace
 
-CAddControlCommand::CAddControlCommand(dataConsole::CConsoleData &console, dataConsole::CCtrl__Base *control,
-                                       std::function<void(dataConsole::CCtrl__Base *)> changed)
-    : m_console(console), m_control(control), m_isPicture(control->Kind() == dataConsole::kCtrlBitmap),
-      m_changed(std::move(changed))
+bool IsOnConsole(const dataConsole::CConsoleData &console, const dataConsole::CCtrl__Base *control)
 {
-    setText(QStringLiteral("Place control"));
-    m_index = m_isPicture ? IndexIn(console.Pictures(), control) : IndexIn(console.Controls(), control);
+    return IndexIn(console.Controls(), control) < console.Controls().size() ||
+           IndexIn(console.Pictures(), control) < console.Pictures().size();
 }
 
-void CAddControlCommand::undo()
+CControlListCommand::CControlListCommand(Action action, dataConsole::CConsoleData &console,
+                                         const std::vector<dataConsole::CCtrl__Base *> &controls, const QString &text,
+                                         std::function<void()> changed)
+    : m_action(action), m_console(console), m_changed(std::move(changed))
 {
-    if (m_isPicture) {
-        auto &list = m_console.Pictures();
-        const auto at = list.begin() + std::ptrdiff_t(IndexIn(list, m_control));
-        m_held = std::move(*at);
-        list.erase(at);
-    } else {
-        auto &list = m_console.Controls();
-        const auto at = list.begin() + std::ptrdiff_t(IndexIn(list, m_control));
-        m_held = std::move(*at);
-        list.erase(at);
+    setText(text);
+    for (dataConsole::CCtrl__Base *control : controls) {
+        const bool picture = control->Kind() == dataConsole::kCtrlBitmap &&
+                             IndexIn(console.Pictures(), control) < console.Pictures().size();
+        const std::size_t index = picture ? IndexIn(console.Pictures(), control) : IndexIn(console.Controls(), control);
+        m_entries.push_back({control, picture, index, nullptr});
     }
-    if (m_changed)
-        m_changed(m_control);
+    std::sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
+        return a.picture != b.picture ? a.picture < b.picture : a.index < b.index;
+    });
 }
 
-void CAddControlCommand::redo()
+CControlListCommand::~CControlListCommand() = default;
+
+void CControlListCommand::Take()
 {
-    // The first redo comes as the command is pushed, with the control already placed.
-    if (!m_held)
-        return;
-    if (m_isPicture) {
-        auto &list = m_console.Pictures();
-        std::unique_ptr<dataConsole::CCtrl_Bitmap> picture(static_cast<dataConsole::CCtrl_Bitmap *>(m_held.release()));
-        list.insert(list.begin() + std::ptrdiff_t(std::min(m_index, list.size())), std::move(picture));
+    // From the end, so the indexes still to take stay right.
+    for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry) {
+        if (entry->picture) {
+            auto &list = m_console.Pictures();
+            entry->held = std::move(list[entry->index]);
+            list.erase(list.begin() + std::ptrdiff_t(entry->index));
+        } else {
+            auto &list = m_console.Controls();
+            entry->held = std::move(list[entry->index]);
+            list.erase(list.begin() + std::ptrdiff_t(entry->index));
+        }
+    }
+}
+
+void CControlListCommand::Insert()
+{
+    for (Entry &entry : m_entries) {
+        if (entry.picture) {
+            auto &list = m_console.Pictures();
+            std::unique_ptr<dataConsole::CCtrl_Bitmap> picture(
+                static_cast<dataConsole::CCtrl_Bitmap *>(entry.held.release()));
+            list.insert(list.begin() + std::ptrdiff_t(std::min(entry.index, list.size())), std::move(picture));
+        } else {
+            auto &list = m_console.Controls();
+            list.insert(list.begin() + std::ptrdiff_t(std::min(entry.index, list.size())), std::move(entry.held));
+        }
+    }
+}
+
+void CControlListCommand::redo()
+{
+    const bool first = std::exchange(m_first, false);
+    if (m_action == kAdd) {
+        if (!first)
+            Insert();
     } else {
-        auto &list = m_console.Controls();
-        list.insert(list.begin() + std::ptrdiff_t(std::min(m_index, list.size())), std::move(m_held));
+        Take();
     }
     if (m_changed)
-        m_changed(nullptr);
+        m_changed();
+}
+
+void CControlListCommand::undo()
+{
+    if (m_action == kAdd)
+        Take();
+    else
+        Insert();
+    if (m_changed)
+        m_changed();
 }
 
 } // namespace korvane

@@ -66,25 +66,42 @@ private:
     std::function<void()> m_changed;
 };
 
-// A control placed on the console. Undone, the command keeps the control (so later commands
-// that refer to it stay valid) and gives it back on redo at the same place in its list.
-class CAddControlCommand final : public QUndoCommand
+// Controls added to or removed from the console (placing, pasting, deleting). Controls out of
+// the console are held by the command, so later commands that refer to them stay valid, and
+// come back at the same places in their lists.
+class CControlListCommand final : public QUndoCommand
 {
 public:
-    // The control must already be in the console's control list (or picture list).
-    CAddControlCommand(dataConsole::CConsoleData &console, dataConsole::CCtrl__Base *control,
-                       std::function<void(dataConsole::CCtrl__Base *removed)> changed);
+    enum Action { kAdd, kRemove };
+    // The controls are in the console's lists: added ones already are, removed ones are
+    // taken out by the first redo, which the undo stack runs as the command is pushed.
+    CControlListCommand(Action action, dataConsole::CConsoleData &console,
+                        const std::vector<dataConsole::CCtrl__Base *> &controls, const QString &text,
+                        std::function<void()> changed);
+    ~CControlListCommand() override;
 
     void undo() override;
     void redo() override;
 
 private:
+    struct Entry
+    {
+        dataConsole::CCtrl__Base *control;
+        bool picture;
+        std::size_t index;
+        std::unique_ptr<dataConsole::CCtrl__Base> held;
+    };
+    void Take();
+    void Insert();
+
+    Action m_action;
     dataConsole::CConsoleData &m_console;
-    dataConsole::CCtrl__Base *m_control;
-    std::unique_ptr<dataConsole::CCtrl__Base> m_held;
-    std::size_t m_index = 0;
-    bool m_isPicture;
-    std::function<void(dataConsole::CCtrl__Base *)> m_changed;
+    std::vector<Entry> m_entries; // in list order
+    bool m_first = true;
+    std::function<void()> m_changed;
 };
+
+// Whether `control` is in the console's control or picture list.
+bool IsOnConsole(const dataConsole::CConsoleData &console, const dataConsole::CCtrl__Base *control);
 
 } // namespace korvane

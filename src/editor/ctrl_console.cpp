@@ -13,6 +13,7 @@
 #include "model/console_draw.h"
 #include "model/ctrl_bitmap.h"
 #include "model/ctrl_factory.h"
+#include "model/ctrl_bitmap.h"
 #include "model/korvane_doc.h"
 
 namespace korvane {
@@ -130,29 +131,29 @@ void CCtrlConsole::SetDocument(CKorvaneDoc *doc)
     m_doc = doc;
     m_selection.clear();
     m_saved.clear();
-    if (m_doc) {
-        for (auto &control : m_doc->Console().Controls()) {
-            control->SetHost(this);
-            control->SetZoom(m_zoom);
-        }
-        for (auto &picture : m_doc->Console().Pictures()) {
-            picture->SetHost(this);
-            picture->SetZoom(m_zoom);
-        }
-    }
+    AttachControls();
     updateGeometry();
     update();
+}
+
+void CCtrlConsole::AttachControls()
+{
+    if (!m_doc)
+        return;
+    for (auto &control : m_doc->Console().Controls()) {
+        control->SetHost(this);
+        control->SetZoom(m_zoom);
+    }
+    for (auto &picture : m_doc->Console().Pictures()) {
+        picture->SetHost(this);
+        picture->SetZoom(m_zoom);
+    }
 }
 
 void CCtrlConsole::SetZoom(float zoom)
 {
     m_zoom = zoom;
-    if (m_doc) {
-        for (auto &control : m_doc->Console().Controls())
-            control->SetZoom(zoom);
-        for (auto &picture : m_doc->Console().Pictures())
-            picture->SetZoom(zoom);
-    }
+    AttachControls();
     updateGeometry();
     update();
 }
@@ -298,18 +299,22 @@ void CCtrlConsole::RecordDrag()
         change.after = CCtrlGeometry::Of(*change.control);
     const QSize size(console->settings.width, console->settings.height);
     auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, *console, std::move(changes),
-                                                      m_savedConsoleSize, size, [this] { AfterUndoStep(nullptr); });
+                                                      m_savedConsoleSize, size, [this] { AfterUndoStep(); });
     if (!command->IsEmpty())
         m_doc->UndoStack().push(command.release());
 }
 
-void CCtrlConsole::AfterUndoStep(CCtrl__Base *removed)
+void CCtrlConsole::AfterUndoStep()
 {
-    if (removed) {
-        Deselect(removed);
+    // Controls an undo took off the console leave the selection.
+    const auto gone = [this](CCtrl__Base *control) { return !IsOnConsole(*Console(), control); };
+    if (std::any_of(m_selection.begin(), m_selection.end(), gone)) {
+        m_selection.erase(std::remove_if(m_selection.begin(), m_selection.end(), gone), m_selection.end());
         m_saved.clear();
         emit selectionChanged();
     }
+    // Controls it brought back are drawn here again.
+    AttachControls();
     updateGeometry();
     emit geometryChanged();
     update();
@@ -348,9 +353,117 @@ void CCtrlConsole::MoveSelectionBy(QPoint offset)
     }
     const QSize size(console->settings.width, console->settings.height);
     m_doc->UndoStack().push(new CGeometryCommand(CGeometryCommand::kNudge, *console, std::move(changes), size, size,
-                                                 [this] { AfterUndoStep(nullptr); }));
+                                                 [this] { AfterUndoStep(); }));
     emit geometryChanged();
     update();
+}
+
+// ---- commands
+
+void CCtrlConsole::DeleteSelection()
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console || m_selection.empty())
+        return;
+    std::vector<CCtrl__Base *> doomed = m_selection;
+    // A group's contents live inside it in the file: they go with it (undo brings all back).
+    for (CCtrl__Base *selected : m_selection) {
+        if (selected->Kind() != dataConsole::kCtrlGroupButtons && selected->Kind() != dataConsole::kCtrlGroupIncDec)
+            continue;
+        for (auto &control : console->Controls()) {
+            if (control->ParentGroup() == selected &&
+                std::find(doomed.begin(), doomed.end(), control.get()) == doomed.end())
+                doomed.push_back(control.get());
+        }
+    }
+    m_selection.clear();
+    m_saved.clear();
+    m_doc->UndoStack().push(new CControlListCommand(CControlListCommand::kRemove, *console, doomed,
+                                                    QStringLiteral("Delete"), [this] { AfterUndoStep(); }));
+    emit selectionChanged();
+    update();
+}
+
+std::vector<std::unique_ptr<CCtrl__Base>> CCtrlConsole::CopySelection() const
+{
+    std::vector<std::unique_ptr<CCtrl__Base>> copies;
+    for (const CCtrl__Base *control : m_selection) {
+        if (std::unique_ptr<CCtrl__Base> copy = dataConsole::CloneControl(*control, nullptr, nullptr))
+            copies.push_back(std::move(copy));
+    }
+    return copies;
+}
+
+void CCtrlConsole::Paste(const std::vector<std::unique_ptr<CCtrl__Base>> &clipboard)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console || clipboard.empty())
+        return;
+    std::vector<CCtrl__Base *> pasted;
+    for (const auto &entry : clipboard) {
+        std::unique_ptr<CCtrl__Base> copy = dataConsole::CloneControl(*entry, console, this);
+        if (!copy)
+            continue;
+        copy->SetZoom(m_zoom);
+        // Pictures go where pictures are drawn: under the controls.
+        if (copy->Kind() == dataConsole::kCtrlBitmap)
+            pasted.push_back(console->AddPicture(std::unique_ptr<dataConsole::CCtrl_Bitmap>(
+                static_cast<dataConsole::CCtrl_Bitmap *>(copy.release()))));
+        else
+            pasted.push_back(console->AddControl(std::move(copy)));
+    }
+    m_doc->UndoStack().push(new CControlListCommand(CControlListCommand::kAdd, *console, pasted,
+                                                    QStringLiteral("Paste"), [this] { AfterUndoStep(); }));
+    SetSelection(pasted);
+    SaveGeometry();
+}
+
+void CCtrlConsole::ArrangeSelection(const QString &text,
+                                    const std::function<void(const std::vector<CCtrl__Base *> &)> &arrange)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console || m_selection.empty())
+        return;
+    std::vector<CGeometryCommand::Change> changes;
+    for (CCtrl__Base *control : m_selection)
+        changes.push_back({control, CCtrlGeometry::Of(*control), {}});
+    arrange(m_selection);
+    for (CGeometryCommand::Change &change : changes)
+        change.after = CCtrlGeometry::Of(*change.control);
+    const QSize size(console->settings.width, console->settings.height);
+    auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, *console, std::move(changes), size,
+                                                      size, [this] { AfterUndoStep(); });
+    command->setText(text);
+    if (!command->IsEmpty())
+        m_doc->UndoStack().push(command.release());
+    SaveGeometry();
+    emit geometryChanged();
+    update();
+}
+
+void CCtrlConsole::ToggleSnap()
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console)
+        return;
+    // The same toggle serves both directions.
+    struct CToggle final : QUndoCommand
+    {
+        CToggle(dataConsole::CConsoleData &console, std::function<void()> changed)
+            : m_console(console), m_changed(std::move(changed))
+        {
+            setText(QStringLiteral("Snap moving on grid"));
+        }
+        void undo() override { redo(); }
+        void redo() override
+        {
+            m_console.settings.snapToGrid = !m_console.settings.snapToGrid;
+            m_changed();
+        }
+        dataConsole::CConsoleData &m_console;
+        std::function<void()> m_changed;
+    };
+    m_doc->UndoStack().push(new CToggle(*console, [this] { update(); }));
 }
 
 // ---- mouse
@@ -623,9 +736,8 @@ void CCtrlConsole::PlaceControl(QPoint at)
         }
         picture->SetPicture(folder, *name);
         picture->SetRect(QRect(at, picture->Rect().size()));
-        m_doc->UndoStack().push(new CAddControlCommand(*console, picture, [this](CCtrl__Base *removed) {
-            AfterUndoStep(removed);
-        }));
+        m_doc->UndoStack().push(new CControlListCommand(CControlListCommand::kAdd, *console, {picture},
+                                                        QStringLiteral("Place picture"), [this] { AfterUndoStep(); }));
         SaveGeometry();
         emit selectionChanged();
         update();
@@ -653,9 +765,8 @@ void CCtrlConsole::PlaceControl(QPoint at)
         control->SetWidth(control->Rect().width(), true);
         control->SetHeight(control->Rect().height(), true);
     }
-    m_doc->UndoStack().push(new CAddControlCommand(*console, control, [this](CCtrl__Base *removed) {
-        AfterUndoStep(removed);
-    }));
+    m_doc->UndoStack().push(new CControlListCommand(CControlListCommand::kAdd, *console, {control},
+                                                    QStringLiteral("Place control"), [this] { AfterUndoStep(); }));
     SaveGeometry();
     emit selectionChanged();
     update();

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "design/draw_helper.h"
@@ -64,6 +66,19 @@ public:
     // The largest right and bottom edge of the console's controls and pictures.
     QSize ContentExtent() const;
 
+    // ---- editing commands on the selection, each one undo step
+    // Deletes the selected controls; a group takes the controls it contains with it.
+    void DeleteSelection();
+    // Copies of the selected controls for the clipboard (no console, no bindings).
+    std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> CopySelection() const;
+    // Adds copies of `clipboard` at the places they were copied from and selects them.
+    void Paste(const std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> &clipboard);
+    // Runs `arrange` on the selection (primary last) and records the geometry it changed.
+    void ArrangeSelection(const QString &text,
+                          const std::function<void(const std::vector<dataConsole::CCtrl__Base *> &)> &arrange);
+    // Turns moving on the grid on or off (stored with the console, so undoable).
+    void ToggleSnap();
+
     // Applies an incoming MIDI message to the controls bound to it; true when one matched.
     bool ApplyMidiInput(int command, int channel, int type, int value);
 
@@ -89,6 +104,8 @@ protected:
 
 private:
     dataConsole::CConsoleData *Console() const;
+    // Draws every control of the document in this window at the canvas zoom.
+    void AttachControls();
     bool IsConsoleLocked() const;
     bool IsSelected(const dataConsole::CCtrl__Base *control) const;
     void Select(dataConsole::CCtrl__Base *control, bool add);
@@ -105,8 +122,12 @@ private:
     int HoverMode(QPoint client) const;
     void DrawGrid(QPainter &painter, const QRect &surface) const;
     void DrawSelection(QPainter &painter);
-    // Called by undo and redo: repaint, forget removed controls, tell the panel.
-    void AfterUndoStep(dataConsole::CCtrl__Base *removed);
+public:
+    // Called after every undo and redo step: forgets controls taken off the console, and
+    // repaints.
+    void AfterUndoStep();
+
+private:
 
     CEditState &m_state;
     IDesignPicker &m_picker;

@@ -29,6 +29,7 @@ public:
     bool Draw(QPainter &painter, int value, bool live) override;
 
     const QString &PictureName() const { return m_pictureName; }
+    const QString &PictureFolder() const { return m_pictureFolder; }
     // Names the picture and loads it from `folder`; the control takes the picture's size.
     void SetPicture(const QString &folder, const QString &name);
     // The picture's image, or null when it could not be read.

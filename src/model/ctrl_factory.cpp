@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "model/ctrl_bitmap.h"
 #include "model/ctrl_button.h"
 #include "model/ctrl_faders.h"
 #include "model/ctrl_groups.h"
@@ -50,6 +51,33 @@ std::unique_ptr<CCtrl__Base> CreateControl(int kind, CConsoleData *console, CCtr
     default:
         return nullptr;
     }
+}
+
+} // namespace dataConsole
+
+namespace dataConsole {
+
+std::unique_ptr<CCtrl__Base> CloneControl(const CCtrl__Base &source, CConsoleData *console, CCtrlHost *host)
+{
+    std::unique_ptr<CCtrl__Base> copy;
+    if (const auto *picture = dynamic_cast<const CCtrl_Bitmap *>(&source)) {
+        auto bitmap = std::make_unique<CCtrl_Bitmap>(console, host, nullptr, QString());
+        bitmap->CopyFrom(source);
+        // The picture is loaded again for the console it now belongs to.
+        bitmap->SetPicture(picture->PictureFolder(), picture->PictureName());
+        bitmap->SetRect(source.Rect());
+        copy = std::move(bitmap);
+    } else {
+        copy = CreateControl(source.Kind(), console, host, nullptr, nullptr);
+        if (!copy)
+            return nullptr;
+        copy->CopyFrom(source);
+        copy->SetDesign(source.Design());
+        // CopyFrom takes the design's sizes back from the source: they win over the design's.
+        copy->SetImageSize(source.StoredImageSize());
+    }
+    copy->SetParentGroup(nullptr);
+    return copy;
 }
 
 } // namespace dataConsole

@@ -15,4 +15,9 @@ int KindOfTag(const char *tag);
 std::unique_ptr<CCtrl__Base> CreateControl(int kind, CConsoleData *console, CCtrlHost *host,
                                            const CXmlNode *element, CCtrl__Base *parent);
 
+// A copy of `source` for `console` (or none, for the clipboard): same kind, the properties
+// CopyFrom copies, its design applied again, outside any group. Bindings, values, the lock and
+// the identifier are not copied.
+std::unique_ptr<CCtrl__Base> CloneControl(const CCtrl__Base &source, CConsoleData *console, CCtrlHost *host);
+
 } // namespace dataConsole
