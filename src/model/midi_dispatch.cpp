@@ -25,10 +25,8 @@ const CMidiData &BindingOf(const CCtrl__Base &control, MidiBindingList list, int
 
 bool MidiBindingMatches(const CMidiData &binding, int command, int channel, int type)
 {
-    if (binding.command != command || (binding.channel >= 0 && binding.channel != channel))
-        return false;
-    return binding.status == kStatusAny || binding.status == type ||
-           (binding.status == kStatusNoteOnOff && (type == kStatusNoteOff || type == kStatusNoteOn));
+    return binding.command == command && (binding.channel < 0 || binding.channel == channel) &&
+           MidiStatusMatches(binding.status, type);
 }
 
 void ApplyMidiMatch(CCtrl__Base &control, MidiBindingList list, int groupIndex, const CMidiData &binding, int type,

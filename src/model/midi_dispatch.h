@@ -18,8 +18,16 @@ enum MidiBindingList : std::uint8_t {
     kListMidiDecrement = 1,
 };
 
+// Whether a binding's status takes a message type: any type, the type itself, or either
+// note type for a note binding.
+inline bool MidiStatusMatches(int status, int type)
+{
+    return status == kStatusAny || status == type ||
+           (status == kStatusNoteOnOff && (type == kStatusNoteOff || type == kStatusNoteOn));
+}
+
 // Whether a binding stands for a message: the same command, its channel or any channel, and
-// its type, any type, or either note type for a note binding.
+// a status that takes the type.
 bool MidiBindingMatches(const CMidiData &binding, int command, int channel, int type);
 
 // What a matching binding does to its control: a button goes on or off, a fader takes the
@@ -71,7 +79,6 @@ private:
     using Range = std::pair<std::uint32_t, std::uint32_t>;
     static std::uint64_t Key(int command, int channel);
     Range Find(int command, int channel) const;
-    static bool TypeMatches(std::int16_t status, int type);
 
     // Sorted by key, and by order within a key.
     std::vector<Entry> m_entries;
@@ -87,12 +94,6 @@ bool ApplyMidi(CMidiIndex &index, const CCtrlList &controls, int command, int ch
 
 // ---- implementation of the template
 
-inline bool CMidiIndex::TypeMatches(std::int16_t status, int type)
-{
-    return status == kStatusAny || status == type ||
-           (status == kStatusNoteOnOff && (type == kStatusNoteOff || type == kStatusNoteOn));
-}
-
 template <typename Visit>
 void CMidiIndex::ForEachMatch(int command, int channel, int type, Visit &&visit) const
 {
@@ -105,7 +106,7 @@ void CMidiIndex::ForEachMatch(int command, int channel, int type, Visit &&visit)
         const bool takeExact =
             j >= any.second || (i < exact.second && m_entries[i].order < m_entries[j].order);
         const Entry &entry = m_entries[takeExact ? i++ : j++];
-        if (TypeMatches(entry.status, type))
+        if (MidiStatusMatches(entry.status, type))
             visit(entry);
     }
 }
