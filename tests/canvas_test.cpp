@@ -379,3 +379,30 @@ TEST_F(CanvasTest, CopyDeletePasteRestoresThePlacesAndUndoesBack)
     doc.UndoStack().redo();
     EXPECT_EQ(doc.Console().Controls().size(), 0u);
 }
+
+TEST_F(CanvasTest, IncomingMidiPlaysOntoTheBoundControls)
+{
+    using namespace dataConsole;
+    CCtrl__Base *button = Add(kCtrlButton, QRect(10, 10, 80, 40));
+    button->Bindings()[0].midi = {.command = 60, .channel = 2, .status = kStatusNoteOnOff};
+    CCtrl__Base *fader = Add(kCtrlFaderVert, QRect(100, 10, 30, 127));
+    fader->Bindings()[0].midi = {.command = 7, .channel = -1, .status = kStatusAny};
+    EXPECT_TRUE(Canvas().ApplyMidiInput(60, 2, kStatusNoteOn, 100));
+    EXPECT_EQ(button->ValueAt(0), 127);
+    EXPECT_TRUE(Canvas().ApplyMidiInput(60, 2, kStatusNoteOff, 0));
+    EXPECT_EQ(button->ValueAt(0), 0);
+    EXPECT_FALSE(Canvas().ApplyMidiInput(60, 3, kStatusNoteOn, 100)); // another channel
+    EXPECT_TRUE(Canvas().ApplyMidiInput(7, 15, kStatusControlChange, 99));
+    EXPECT_EQ(fader->ValueAt(0), 99);
+
+    // A control pasted afterwards answers at once: the edit marked the index for rebuilding.
+    Canvas().SetSelection({button});
+    const auto clipboard = Canvas().CopySelection();
+    Canvas().Paste(clipboard);
+    CCtrl__Base *copy = doc.Console().Controls().back().get();
+    copy->Bindings()[0].midi = {.command = 61, .channel = 2, .status = kStatusNoteOn};
+    doc.UndoStack().undo();
+    doc.UndoStack().redo();
+    EXPECT_TRUE(Canvas().ApplyMidiInput(61, 2, kStatusNoteOn, 1));
+    EXPECT_EQ(copy->ValueAt(0), 127);
+}

@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -128,10 +129,16 @@ void CCtrlConsole::SetDocument(CKorvaneDoc *doc)
         for (auto &picture : m_doc->Console().Pictures())
             picture->SetHost(nullptr);
     }
+    disconnect(m_undoConnection);
     m_doc = doc;
     m_selection.clear();
     m_saved.clear();
+    m_midiIndex.MarkDirty();
     AttachControls();
+    // Every change of the document is a step of its undo stack: the bindings may have moved.
+    if (m_doc)
+        m_undoConnection = connect(&m_doc->UndoStack(), &QUndoStack::indexChanged, this,
+                                   [this] { m_midiIndex.MarkDirty(); });
     updateGeometry();
     update();
 }
@@ -466,6 +473,17 @@ void CCtrlConsole::ToggleSnap()
     m_doc->UndoStack().push(new CToggle(*console, [this] { update(); }));
 }
 
+bool CCtrlConsole::ApplyMidiInput(int command, int channel, int type, int value)
+{
+    dataConsole::CConsoleData *console = Console();
+    if (!console || !dataConsole::ApplyMidi(m_midiIndex, console->Controls(), command, channel, type, value))
+        return false;
+    // A fader swept by hand sends hundreds of messages a second: update() gathers them into
+    // one repaint per frame.
+    update();
+    return true;
+}
+
 // ---- mouse
 
 void CCtrlConsole::mousePressEvent(QMouseEvent *event)
@@ -774,7 +792,7 @@ void CCtrlConsole::PlaceControl(QPoint at)
 
 // ---- drawing
 
-void CCtrlConsole::DrawGrid(QPainter &painter, const QRect &surface) const
+void CCtrlConsole::DrawGrid(QPainter &painter, const QRect &surface, const QRect &exposed) const
 {
     const auto &settings = Console()->settings;
     const int minor = settings.gridSubStep;
@@ -782,20 +800,38 @@ void CCtrlConsole::DrawGrid(QPainter &painter, const QRect &surface) const
     if (minor <= 0 && major <= 0)
         return;
     const QColor colour = dataConsole::QColorOf(settings.gridColor);
-    QPen solid(colour, 1);
-    QPen dotted(colour, 1, Qt::CustomDashLine);
-    dotted.setDashPattern({1, 1});
+    // Dotted lines (every second pixel) are copied from one prepared column and one row
+    // rather than stroked with a dash pattern: a console's grid is hundreds of lines.
+    const QRect visible = surface.intersected(exposed);
+    if (visible.isEmpty())
+        return;
+    QImage column(1, visible.height(), QImage::Format_ARGB32_Premultiplied);
+    QImage row(visible.width(), 1, QImage::Format_ARGB32_Premultiplied);
+    column.fill(Qt::transparent);
+    row.fill(Qt::transparent);
+    for (int y = visible.top() + (visible.top() & 1); y <= visible.bottom(); y += 2)
+        column.setPixelColor(0, y - visible.top(), colour);
+    for (int x = visible.left() + (visible.left() & 1); x <= visible.right(); x += 2)
+        row.setPixelColor(x - visible.left(), 0, colour);
     const int step = minor > 0 ? minor : major;
     auto isMajor = [&](int units) { return major > 0 && units % major == 0; };
     for (int units = step; units < settings.width; units += step) {
         const int x = surface.left() + Zoomed(units, m_zoom);
-        painter.setPen(isMajor(units) ? solid : dotted);
-        painter.drawLine(x, surface.top(), x, surface.bottom());
+        if (x < visible.left() || x > visible.right())
+            continue;
+        if (isMajor(units))
+            painter.fillRect(QRect(x, visible.top(), 1, visible.height()), colour);
+        else
+            painter.drawImage(x, visible.top(), column);
     }
     for (int units = step; units < settings.height; units += step) {
         const int y = surface.top() + Zoomed(units, m_zoom);
-        painter.setPen(isMajor(units) ? solid : dotted);
-        painter.drawLine(surface.left(), y, surface.right(), y);
+        if (y < visible.top() || y > visible.bottom())
+            continue;
+        if (isMajor(units))
+            painter.fillRect(QRect(visible.left(), y, visible.width(), 1), colour);
+        else
+            painter.drawImage(visible.left(), y, row);
     }
 }
 
@@ -812,7 +848,7 @@ void CCtrlConsole::DrawSelection(QPainter &painter)
     }
 }
 
-void CCtrlConsole::paintEvent(QPaintEvent *)
+void CCtrlConsole::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_workspace);
@@ -823,8 +859,8 @@ void CCtrlConsole::paintEvent(QPaintEvent *)
                         QSize(Zoomed(console->settings.width, m_zoom), Zoomed(console->settings.height, m_zoom)));
     dataConsole::DrawConsoleBackground(painter, *console, m_zoom, m_background);
     dataConsole::DrawConsolePictures(painter, *console);
-    DrawGrid(painter, surface);
-    dataConsole::DrawConsoleControls(painter, *console, false);
+    DrawGrid(painter, surface, event->rect());
+    dataConsole::DrawConsoleControls(painter, *console, false, event->rect());
     DrawSelection(painter);
     m_consoleFrame.Clear();
     if (m_selection.empty()) {

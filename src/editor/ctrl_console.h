@@ -16,6 +16,7 @@
 #include "editor/console_edit_commands.h"
 #include "editor/edit_state.h"
 #include "model/ctrl_host.h"
+#include "model/midi_dispatch.h"
 
 namespace dataConsole {
 class CCtrl__Base;
@@ -120,7 +121,7 @@ private:
     void DragConsoleSize(QPoint offset);
     void SelectByBand();
     int HoverMode(QPoint client) const;
-    void DrawGrid(QPainter &painter, const QRect &surface) const;
+    void DrawGrid(QPainter &painter, const QRect &surface, const QRect &exposed) const;
     void DrawSelection(QPainter &painter);
 public:
     // Called after every undo and redo step: forgets controls taken off the console, and
@@ -146,6 +147,9 @@ private:
     QPoint m_bandEnd;
     bool m_hasBand = false;
     dataConsole::DrawHelper::CCadreSelect m_consoleFrame;
+    // Rebuilt after every change of the document, so a message visits only its bindings.
+    dataConsole::CMidiIndex m_midiIndex;
+    QMetaObject::Connection m_undoConnection;
 };
 
 } // namespace korvane

@@ -94,15 +94,19 @@ void DrawConsolePictures(QPainter &painter, const CConsoleData &console)
     }
 }
 
-void DrawConsoleControls(QPainter &painter, CConsoleData &console, bool live)
+void DrawConsoleControls(QPainter &painter, CConsoleData &console, bool live, const QRect &exposed)
 {
+    auto draw = [&](CCtrl__Base &control) {
+        if (exposed.isNull() || control.ScaledRect(control.Rect()).intersects(exposed))
+            control.Draw(painter, -1, live);
+    };
     for (auto &control : console.Controls()) {
         if (control->Kind() != kCtrlLabel)
-            control->Draw(painter, -1, live);
+            draw(*control);
     }
     for (auto &control : console.Controls()) {
         if (control->Kind() == kCtrlLabel)
-            control->Draw(painter, -1, live);
+            draw(*control);
     }
 }
 

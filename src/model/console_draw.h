@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 class QPainter;
 
@@ -19,7 +20,9 @@ void DrawConsoleBackground(QPainter &painter, const CConsoleData &console, float
 // the placeholder stretched over its rectangle.
 void DrawConsolePictures(QPainter &painter, const CConsoleData &console);
 // Every control but the labels, in list order, then every label, so that labels lie above.
-void DrawConsoleControls(QPainter &painter, CConsoleData &console, bool live);
+// Controls wholly outside `exposed` (when given) are skipped: a window repaints only what
+// was uncovered or changed.
+void DrawConsoleControls(QPainter &painter, CConsoleData &console, bool live, const QRect &exposed = QRect());
 // The small picture that stands for a missing picture file.
 const QImage &PicturePlaceholder();
 

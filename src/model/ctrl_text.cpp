@@ -1,6 +1,7 @@
 #include "model/ctrl_text.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -51,6 +52,12 @@ QStringList WrappedLines(const QString &text, const QFont &font, int width, int 
 
 QFont ControlFont(int height)
 {
+    // Every control asks for its font at each repaint; fitting a font to a cell height
+    // measures it, so each height is fitted once.
+    static QHash<int, QFont> fitted;
+    const auto known = fitted.constFind(height);
+    if (known != fitted.constEnd())
+        return *known;
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setWeight(QFont::Bold);
@@ -60,6 +67,7 @@ QFont ControlFont(int height)
     const qreal cell = metrics.ascent() + metrics.descent();
     if (cell > 0)
         font.setPixelSize(std::max(1, qRound(height * height / cell)));
+    fitted.insert(height, font);
     return font;
 }
 
