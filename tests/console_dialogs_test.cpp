@@ -1,5 +1,5 @@
 // The console file dialogs driven as a user drives them, over application folders made for
-// each test.
+// each test, and the save-as flow that chains them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <clocale>
@@ -16,10 +17,14 @@
 
 #include "editor/new_file_dlg.h"
 #include "editor/open_csl2_dialog.h"
+#include "editor/save_as_flow.h"
 #include "test_support.h"
 
 using korvane::CNewFileDlg;
 using korvane::COpenCSL2Dialog;
+using korvane::ConsoleFileChoice;
+using korvane::IConsoleFileDialogs;
+using korvane::RunSaveAsFlow;
 using korvane::test::ConsoleFile;
 using korvane::test::WriteText;
 using Mode = COpenCSL2Dialog::Mode;
@@ -271,4 +276,108 @@ TEST_F(ConsoleDialogsTest, NewFileNameIsCheckedAsItIsTyped)
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Name(), u"Stag"_s);
+}
+
+namespace {
+
+// Answers the two dialogs as a script says, and records what it was asked.
+class CScriptedDialogs : public IConsoleFileDialogs
+{
+public:
+    std::optional<ConsoleFileChoice> openAnswer;
+    std::optional<QString> newFileAnswer;
+
+    std::optional<ConsoleFileChoice> RunOpenDialog(Mode mode, const QString &preselect) override
+    {
+        openCalls << u"%1 %2"_s.arg(mode == Mode::Save ? "save" : "open", preselect);
+        return openAnswer;
+    }
+    std::optional<QString> RunNewFileDialog(const QString &proposed, const QString &extension,
+                                            const QString &folder) override
+    {
+        newFileCalls << u"%1|%2|%3"_s.arg(proposed, extension, folder);
+        return newFileAnswer;
+    }
+
+    QStringList openCalls;
+    QStringList newFileCalls;
+};
+
+} // namespace
+
+TEST_F(ConsoleDialogsTest, SaveAsFlowGivesTheFileToWrite)
+{
+    MakeFolder(u"_common/CONSOLE"_s);
+    const QString folder = App() + u"/_common/CONSOLE/"_s;
+
+    struct Case
+    {
+        const char *name;
+        std::optional<ConsoleFileChoice> chosen;
+        std::optional<QString> typed;
+        const char *expectedTitle; // null: the save is cancelled
+        bool asksNewName;
+    };
+    const std::vector<Case> cases{
+        {"new name", ConsoleFileChoice{}, u"Stage"_s, "Stage.csl2", true},
+        {"new name with extension", ConsoleFileChoice{}, u"Stage.csl2"_s, "Stage.csl2.csl2", true},
+        {"chosen in a show", ConsoleFileChoice{u"Gig.csl2"_s, u"Gala"_s}, {}, "Gig.csl2", false},
+        {"title kept", ConsoleFileChoice{u"Console1"_s, {}}, {}, "Console1", false},
+        {"list cancelled", std::nullopt, u"Stage"_s, nullptr, false},
+        {"new name cancelled", ConsoleFileChoice{}, std::nullopt, nullptr, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CScriptedDialogs dialogs;
+        dialogs.openAnswer = c.chosen;
+        dialogs.newFileAnswer = c.typed;
+        const auto target = RunSaveAsFlow(App(), u"Console1.csl2"_s, dialogs);
+        EXPECT_EQ(dialogs.openCalls, QStringList{u"save Console1.csl2"_s});
+        const QStringList newFileCalls{u"Console1|.csl2|"_s + folder};
+        EXPECT_EQ(dialogs.newFileCalls, c.asksNewName ? newFileCalls : QStringList{});
+        if (!c.expectedTitle) {
+            EXPECT_FALSE(target);
+            continue;
+        }
+        ASSERT_TRUE(target);
+        EXPECT_EQ(target->title, QLatin1String(c.expectedTitle));
+        EXPECT_EQ(target->path, folder + QLatin1String(c.expectedTitle));
+    }
+}
+
+TEST_F(ConsoleDialogsTest, SaveAsFlowRunsTheRealDialogs)
+{
+    Write(u"_Common/console/Old.csl2"_s);
+
+    // Answers each modal dialog as it comes up: "New" in the list, then a name. A dialog
+    // that will not close is cancelled after a while, so that a fault fails the test instead
+    // of hanging it.
+    QStringList seen;
+    QTimer answerer;
+    int ticks = 0;
+    constexpr int kGiveUpTicks = 300;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (modal && ++ticks > kGiveUpTicks) {
+            seen << u"gave up"_s;
+            modal->reject();
+        } else if (auto *list = qobject_cast<COpenCSL2Dialog *>(modal); list && list->isVisible()) {
+            seen << list->windowTitle() + u' ' + Rows(List(*list)).join(u',');
+            QTest::mouseClick(Button(*list, "newButton"), Qt::LeftButton);
+        } else if (auto *name = qobject_cast<CNewFileDlg *>(modal); name && name->isVisible()) {
+            auto *edit = name->findChild<QLineEdit *>(u"nameEdit"_s);
+            seen << edit->text();
+            edit->clear();
+            QTest::keyClicks(edit, u"Stage"_s);
+            QTest::mouseClick(Button(*name, "okButton"), Qt::LeftButton);
+        }
+    });
+    answerer.start(10);
+    const auto target = RunSaveAsFlow(nullptr, App(), u"Old.csl2"_s);
+    answerer.stop();
+
+    EXPECT_EQ(seen, (QStringList{u"Save as... Old.csl2"_s, u"Old"_s}));
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->path, App() + u"/_Common/console/Stage.csl2"_s);
+    EXPECT_EQ(target->title, u"Stage.csl2"_s);
 }
