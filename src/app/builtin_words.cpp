@@ -57,6 +57,15 @@ constexpr BuiltinWordEntry kBuiltinWords[] = {
     {3194, "Wrong file version!"},
     {3714, "Group of buttons"},
     {3715, "+/- button"},
+    // The editor's additions (word_ids.h): commands that the framework captioned before.
+    {4180, "New"},
+    {4181, "Save"},
+    {4182, "Undo"},
+    {4183, "Redo"},
+    {4184, "Select all"},
+    {4185, "Print..."},
+    {4186, "Exit"},
+    {4187, "Help"},
 };
 
 } // namespace

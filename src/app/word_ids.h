@@ -46,4 +46,15 @@ inline constexpr int kWrongFileVersion = 3194;
 inline constexpr int kGroupOfButtons = 3714;
 inline constexpr int kPlusMinusButton = 3715;
 
+// The editor's additions: commands of the Qt editor that the original program took from its
+// framework's own texts. Free numbers of the shared table, kept together at its end.
+inline constexpr int kNew = 4180;
+inline constexpr int kSave = 4181;
+inline constexpr int kUndo = 4182;
+inline constexpr int kRedo = 4183;
+inline constexpr int kSelectAll = 4184;
+inline constexpr int kPrint = 4185;
+inline constexpr int kExit = 4186;
+inline constexpr int kHelp = 4187;
+
 } // namespace korvane::word
