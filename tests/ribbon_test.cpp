@@ -29,7 +29,7 @@ using namespace korvane;
 
 namespace {
 
-// The commands of Part 3.2 with their English captions, and the editor's additions.
+// The commands with their English captions, and the editor's additions.
 const std::pair<int, const char *> kDescribedCaptions[] = {
     {821, "Select"},
     {822, "Create image control"},

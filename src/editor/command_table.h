@@ -1,4 +1,4 @@
-// The editor's commands (Part 3.2): for each, its number, caption word, icon, check mark and
+// The editor's commands: for each, its number, caption word, icon, check mark and
 // shortcut. One table serves the ribbon, its quick-access bar, the system menu and the popups.
 #pragma once
 
@@ -104,7 +104,7 @@ using WordLookup = std::function<QString(int)>;
 QString CommandCaption(const CommandInfo &command, const WordLookup &word);
 QList<QKeySequence> CommandShortcuts(const CommandInfo &command);
 
-// The Language menu of Part 3.2 (language number, English name), used until the main frame
+// The Language menu (language number, English name), used until the main frame
 // gives the translation plug-in's list.
 QList<QPair<int, QString>> DefaultLanguageEntries();
 

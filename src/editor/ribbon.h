@@ -1,4 +1,4 @@
-// The main frame's ribbon (Part 3.2): a row with the system button, the quick-access bar, the
+// The main frame's ribbon: a row with the system button, the quick-access bar, the
 // tabs and the "?" and Language popups, above the groups of the current tab.
 #pragma once
 

@@ -24,6 +24,10 @@ public:
     // The console file's path; empty for a console never saved.
     const QString &PathName() const { return m_console.FilePath(); }
     const QString &AppFolder() const { return m_appFolder; }
+    // The name the console shows in its tab and the window's title: its file's name, or a
+    // name given to a console never saved.
+    const QString &Title() const { return m_title; }
+    void SetTitle(const QString &title) { m_title = title; }
 
     // Modified while the undo stack is away from the state last saved (or opened), or after
     // a change made outside the stack.
@@ -49,6 +53,7 @@ public:
 private:
     QString m_appFolder;
     dataConsole::CConsoleData m_console;
+    QString m_title;
     bool m_modified = false;
     bool m_locked = false;
     QUndoStack m_undo;

@@ -1,0 +1,184 @@
+// Start-up and exit of the editor.
+#include "app/korvane_app.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStyleFactory>
+
+#include "app/folders.h"
+#include "app/midi_handler.h"
+#include "app/words.h"
+#include "design/data_ccd.h"
+#include "design/default_look.h"
+#include "devices/midi_in_device.h"
+#include "editor/ctrl_console.h"
+#include "editor/korvane_view.h"
+#include "editor/main_frame.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr char kStyleFolder[] = "_Common/Styles/quenta";
+constexpr char kThemeDescription[] = "Themes.ini";
+constexpr char kNewDesignBase[] = "##NewCCD##";
+
+} // namespace
+
+std::vector<ThemeEntry> ReadThemeDescription(const QString &text)
+{
+    std::vector<ThemeEntry> entries;
+    std::optional<ThemeEntry> current;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            const QString section = line.mid(1, line.size() - 2);
+            current.reset();
+            if (section.startsWith(QLatin1String("file"), Qt::CaseInsensitive)) {
+                const int dot = section.indexOf(QLatin1Char('.'));
+                current = ThemeEntry{(dot >= 0 ? section.mid(dot + 1) : section) + QStringLiteral(".ini"), {}, {}};
+            }
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (!current || equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key.compare(QLatin1String("ColorSchemes"), Qt::CaseInsensitive) == 0)
+            current->colorScheme = value;
+        else if (key.compare(QLatin1String("Sizes"), Qt::CaseInsensitive) == 0)
+            current->size = value;
+        // The entry counts once both are known.
+        if (!current->colorScheme.isEmpty() && !current->size.isEmpty()) {
+            entries.push_back(*current);
+            current.reset();
+        }
+    }
+    return entries;
+}
+
+void ApplyDarkStyle(QApplication &app)
+{
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), accent(232, 160, 48);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::ToolTipBase, QColor(25, 25, 25));
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::BrightText, Qt::red);
+    dark.setColor(QPalette::Link, accent);
+    dark.setColor(QPalette::Highlight, accent);
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    app.setPalette(dark);
+}
+
+CKorvaneApp::CKorvaneApp() = default;
+
+CKorvaneApp::~CKorvaneApp()
+{
+    // At exit: MIDI first (its threads may still post), then the window, then the designs.
+    for (auto &device : m_midiDevices) {
+        if (device)
+            device->Close();
+    }
+    m_midiDevices.clear();
+    m_midiDispatcher.reset();
+    m_mainFrame.reset();
+    m_library.clear();
+    m_themes.clear();
+}
+
+bool CKorvaneApp::InitInstance(QApplication &app, const QString &appFolder, std::optional<int> language)
+{
+    m_appFolder = appFolder;
+    Localisation().Load(appFolder);
+    dataConsole::FillDesignLibrary(m_library, appFolder);
+    m_background = QImage(ResolvePathNoCase(appFolder, QStringLiteral("_Common/console/_background/ER_bg.bmp")));
+    (void)dataConsole::DrawHelper::DefaultLook();
+    LoadVisualStyle(app);
+    m_settings = CreateAppSettings(appFolder);
+
+    m_mainFrame = std::make_unique<CMainFrame>(appFolder, &m_library);
+    m_mainFrame->SetBackgroundImage(m_background);
+    m_mainFrame->showMaximized();
+    OpenMidiInput();
+    if (language) {
+        Localisation().LanguageSet(*language);
+        m_mainFrame->RefreshTexts();
+    }
+    return true;
+}
+
+void CKorvaneApp::LoadVisualStyle(QApplication &app)
+{
+    ApplyDarkStyle(app);
+    // A style folder may carry a theme description; its first entry names the style sheet.
+    const QString folder = ResolvePathNoCase(m_appFolder, QLatin1String(kStyleFolder));
+    QFile description(ResolvePathNoCase(folder, QLatin1String(kThemeDescription)));
+    if (!description.open(QIODevice::ReadOnly))
+        return;
+    m_themes = ReadThemeDescription(QString::fromUtf8(description.readAll()));
+    if (m_themes.empty())
+        return;
+    QString sheetName = m_themes.front().styleFile;
+    sheetName.replace(QRegularExpression(QStringLiteral("\\.ini$"), QRegularExpression::CaseInsensitiveOption),
+                      QStringLiteral(".qss"));
+    QFile sheet(ResolvePathNoCase(folder, sheetName));
+    if (sheet.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+void CKorvaneApp::OpenMidiInput()
+{
+    // Messages reach the canvas of the active console, on the main thread.
+    m_midiDispatcher = std::make_unique<CMidiInDispatcher>([this](const MidiInMessage &message) {
+        if (CKorvaneView *view = m_mainFrame ? m_mainFrame->ActiveView() : nullptr)
+            view->Canvas().ApplyMidiInput(message.command, message.channel, message.type, message.value);
+    });
+    std::vector<RtMidi::Api> candidates = midi::CandidateMidiApis();
+    // The same switch as korvane-cli's, for machines with both services.
+    if (const QByteArray forced = qgetenv("KORVANE_MIDI_API"); !forced.isEmpty()) {
+        if (const std::optional<RtMidi::Api> chosen = midi::MidiApiFromName(forced.toStdString()))
+            candidates = {*chosen};
+    }
+    const std::optional<RtMidi::Api> api = midi::SelectMidiApi(candidates);
+    if (!api)
+        return; // no MIDI service: the editor works without input
+    try {
+        m_midiDevices = midi::OpenEveryMidiInPort(*api, &HandleMidiShortMessage);
+    } catch (const midi::CMIDIInException &) {
+        m_midiDevices.clear();
+    }
+}
+
+dataConsole::CDataCCD *CKorvaneApp::FindDesign(const QString &fileName) const
+{
+    for (const auto &design : m_library) {
+        if (design->Name().compare(fileName, Qt::CaseInsensitive) == 0)
+            return design.get();
+    }
+    return nullptr;
+}
+
+QString CKorvaneApp::NewDesignName() const
+{
+    QString name = QStringLiteral("%1.ccd").arg(QLatin1String(kNewDesignBase));
+    for (int counter = 1; FindDesign(name); ++counter)
+        name = QStringLiteral("%1%2.ccd").arg(QLatin1String(kNewDesignBase)).arg(counter);
+    return name;
+}
+
+} // namespace korvane

@@ -1,0 +1,78 @@
+// The application object: start-up in its fixed order (folders, crash reports, words, the
+// design library, the background, the default look, the visual style, settings, the main
+// window, MIDI input, the interface language) and the clean-up at exit.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "design/design_list.h"
+
+class QApplication;
+class QSettings;
+
+namespace midi {
+class CMIDIInDevice;
+}
+
+namespace korvane {
+
+class CMainFrame;
+class CMidiInDispatcher;
+
+// One entry of a visual style's theme description: the style file, its colour scheme and
+// its size.
+struct ThemeEntry
+{
+    QString styleFile;
+    QString colorScheme;
+    QString size;
+    bool operator==(const ThemeEntry &) const = default;
+};
+
+// Reads a theme description: each section whose name starts with "file" (any case), such as
+// [File.Normal], begins an entry for "Normal.ini"; its "ColorSchemes" and "Sizes" keys (any
+// case, values trimmed on the left) complete it, and another section ends it.
+std::vector<ThemeEntry> ReadThemeDescription(const QString &text);
+
+// Fusion with a dark palette: consoles are dark, and an editor around them in light colours
+// would glare on a show's control desk.
+void ApplyDarkStyle(QApplication &app);
+
+class CKorvaneApp
+{
+public:
+    CKorvaneApp();
+    ~CKorvaneApp();
+
+    // Starts the editor on `appFolder`; `language` comes from the command line. False when
+    // the program must end at once.
+    bool InitInstance(QApplication &app, const QString &appFolder, std::optional<int> language);
+    CMainFrame *MainFrame() const { return m_mainFrame.get(); }
+    const dataConsole::CDesignList &DesignLibrary() const { return m_library; }
+    // The design of the library with that file name (any case), or null.
+    dataConsole::CDataCCD *FindDesign(const QString &fileName) const;
+    // A name no design of the library has: "##NewCCD##.ccd", else "##NewCCD##1.ccd", ...
+    QString NewDesignName() const;
+    const std::vector<ThemeEntry> &Themes() const { return m_themes; }
+
+private:
+    void LoadVisualStyle(QApplication &app);
+    void OpenMidiInput();
+
+    QString m_appFolder;
+    dataConsole::CDesignList m_library;
+    QImage m_background;
+    std::vector<ThemeEntry> m_themes;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CMidiInDispatcher> m_midiDispatcher;
+    std::vector<std::unique_ptr<midi::CMIDIInDevice>> m_midiDevices;
+};
+
+} // namespace korvane

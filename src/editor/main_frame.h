@@ -1,0 +1,115 @@
+// The editor's main window: the ribbon, one tab per open console, the property and preview
+// panes, the editing commands on the active console, the window layout in Korvane.lay, and
+// the questions before a modified console is closed.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <memory>
+#include <vector>
+
+#include "design/design_list.h"
+#include "editor/design_picker.h"
+#include "editor/edit_state.h"
+
+class QDockWidget;
+class QTabWidget;
+
+namespace dataConsole {
+class CCtrl__Base;
+}
+
+namespace korvane {
+
+class CChildFrame;
+class CKorvaneDoc;
+class CKorvaneView;
+class CRibbon;
+class IConsoleFileDialogs;
+
+// Where the editor keeps its window layout, under the application folder.
+inline constexpr char kLayoutFileName[] = "Korvane.lay";
+
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `library` is the application's design library; `dialogs` and `picker` answer the file
+    // and design questions (the real dialogs unless tests give their own).
+    CMainFrame(QString appFolder, const dataConsole::CDesignList *library, IConsoleFileDialogs *dialogs = nullptr,
+               IDesignPicker *picker = nullptr, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    CRibbon &Ribbon() { return *m_ribbon; }
+    CEditState &EditState() { return m_state; }
+    QTabWidget &Tabs() { return *m_tabs; }
+    QDockWidget &PropertiesPane() { return *m_properties; }
+    QDockWidget &PreviewPane() { return *m_preview; }
+    const QString &AppFolder() const { return m_appFolder; }
+
+    CChildFrame *ActiveFrame() const;
+    CKorvaneView *ActiveView() const;
+    std::vector<CChildFrame *> Frames() const;
+
+    // ---- consoles
+    CChildFrame *NewConsole();
+    // Opens the console file at `path` in a new tab (or shows the tab that has it). Null,
+    // after telling the user why, when the file is refused.
+    CChildFrame *OpenConsole(const QString &path);
+    // Saves the console, asking where first when it has no usable file (or `saveAs`). False
+    // when the user cancelled or the write failed (the user has been told why).
+    bool SaveConsole(CChildFrame *frame, bool saveAs = false);
+    // Closes the console's tab, first asking whether to save it when it is modified. False
+    // when the user cancelled or the save failed: the console stays open.
+    bool CloseConsole(CChildFrame *frame);
+
+    // Runs command `id` as the ribbon would, then brings the commands' states up to date.
+    void RunCommand(int id);
+    // Availability and check marks of every command, from the active console.
+    void UpdateCommandStates();
+    // Every caption in the interface language now selected.
+    void RefreshTexts();
+    const std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> &Clipboard() const { return m_clipboard; }
+    // The default background image of the consoles (the application's, shared).
+    void SetBackgroundImage(const QImage &image);
+
+    // ---- Korvane.lay: the panes' placement (section "Korvane") and the window's rectangle
+    bool SaveLayout(const QString &path) const;
+    bool LoadLayout(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    CChildFrame *AddFrame(std::unique_ptr<CKorvaneDoc> doc, const QString &title);
+    void ConnectCommands();
+    void SetPendingKind(int kind);
+    void ChangeZoom(float step);
+    void OpenWithDialog();
+    void OnLanguageChosen(int language);
+    void UpdateTitle();
+    void UpdateTabTitle(CChildFrame *frame);
+    void OnActiveViewChanged();
+    IConsoleFileDialogs &Dialogs();
+
+    QString m_appFolder;
+    const dataConsole::CDesignList *m_library;
+    std::unique_ptr<IConsoleFileDialogs> m_ownDialogs;
+    IConsoleFileDialogs *m_dialogs;
+    CListDesignPicker m_ownPicker;
+    IDesignPicker *m_picker;
+    CEditState m_state;
+    CRibbon *m_ribbon;
+    QTabWidget *m_tabs;
+    QDockWidget *m_properties;
+    QDockWidget *m_preview;
+    std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> m_clipboard;
+    QImage m_background;
+    int m_untitledCount = 0;
+};
+
+} // namespace korvane
