@@ -12,12 +12,12 @@
 #include <QMenu>
 #include <QSet>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <utility>
 
 #include "app/words.h"
@@ -154,6 +154,10 @@ TEST(RibbonTest, CommandTableIsSortedAndFindsEveryCommand)
         previous = command.id;
         EXPECT_EQ(FindCommand(command.id), &command);
         EXPECT_TRUE((command.word == kNoWord) == (command.text != nullptr)) << command.id;
+        // Every command has its icon but the language entries and the two text-only buttons.
+        const bool language = command.id >= kIdLanguageFirst && command.id <= kIdLanguageLast;
+        const bool textOnly = command.id == kIdSystemButton || command.id == kIdHelpPopup;
+        EXPECT_EQ(command.icon != nullptr, !language && !textOnly) << command.id;
     }
     EXPECT_EQ(FindCommand(833), nullptr);
 }

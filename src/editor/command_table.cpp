@@ -95,8 +95,6 @@ constexpr CommandInfo kCommands[] = {
     {kIdHelp, word::kHelp, nullptr, nullptr, "help", kPlain, "F1"},
 };
 
-static_assert(std::size(kCommands) > 0);
-
 } // namespace
 
 std::span<const CommandInfo> CommandTable()

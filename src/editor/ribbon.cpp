@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStackedWidget>
-#include <QStyleOptionToolButton>
 #include <QTabBar>
 #include <QToolButton>
 

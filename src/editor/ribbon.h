@@ -24,7 +24,9 @@ class CRibbonGroup;
 
 // Owns one QAction per command of the command table; the main frame connects their
 // `triggered` signals and sets their enabled and checked states. Every action is added to the
-// ribbon itself, so its shortcut works in the whole window whichever tab shows.
+// ribbon itself, so its shortcut works in the whole window whichever tab shows. Select and the
+// create commands (821..832) form one exclusive group, checked as the pending kind: Select at
+// start, and checking one unchecks the others.
 class CRibbon : public QWidget
 {
     Q_OBJECT
