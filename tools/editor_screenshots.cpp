@@ -1,0 +1,76 @@
+// editor_screenshots: the pictures of the editor in the README, taken from the real main
+// window on the bundled sample folder, as a user would see it after a few steps.
+//   editor_screenshots DATA_FOLDER OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include "app/korvane_app.h"
+#include "design/design_list.h"
+#include "editor/command_table.h"
+#include "editor/korvane_view.h"
+#include "editor/main_frame.h"
+#include "editor/ribbon.h"
+#include "model/korvane_doc.h"
+
+using namespace korvane;
+
+namespace {
+
+bool Save(QWidget &window, const QString &path)
+{
+    QApplication::processEvents();
+    const bool saved = window.grab().save(path);
+    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        QTextStream(stderr) << "usage: editor_screenshots DATA_FOLDER OUTPUT_FOLDER" << Qt::endl;
+        return 2;
+    }
+    const QString data = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    ApplyDarkStyle(app);
+    dataConsole::CDesignList library;
+    dataConsole::FillDesignLibrary(library, data);
+    QImage background(data + QStringLiteral("/_Common/console/_background/ER_bg.bmp"));
+
+    CMainFrame frame(data, &library);
+    frame.SetBackgroundImage(background);
+    frame.resize(1600, 1000);
+    frame.show();
+    CChildFrame *console = frame.OpenConsole(data + QStringLiteral("/_Common/console/Club Night.csl2"));
+    if (!console)
+        return 1;
+    frame.OpenConsole(data + QStringLiteral("/_Common/console/Theatre Desk.csl2"));
+    frame.Tabs().setCurrentWidget(console);
+
+    // A few faders selected, the primary last, as before an alignment.
+    CCtrlConsole &canvas = console->View().Canvas();
+    std::vector<dataConsole::CCtrl__Base *> faders;
+    for (auto &control : console->Document().Console().Controls()) {
+        if (control->Kind() == dataConsole::kCtrlFaderVert && faders.size() < 4)
+            faders.push_back(control.get());
+    }
+    canvas.SetSelection(faders);
+    frame.UpdateCommandStates();
+    bool ok = Save(frame, out + QStringLiteral("/editor_selection.png"));
+
+    // A wheel waiting to be placed, and one control moved with the arrow keys.
+    canvas.SetSelection({faders.front()});
+    frame.RunCommand(kIdCreateWheel);
+    ok = Save(frame, out + QStringLiteral("/editor_placing.png")) && ok;
+    frame.RunCommand(kIdSelect);
+    frame.Ribbon().SetCurrentTab(1);
+    ok = Save(frame, out + QStringLiteral("/editor_design_tab.png")) && ok;
+    console->Document().SetModified(false);
+    return ok ? 0 : 1;
+}
