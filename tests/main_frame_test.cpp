@@ -4,12 +4,14 @@
 #include <QAbstractButton>
 #include <QDockWidget>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "app/words.h"
 #include "editor/command_table.h"
+#include "editor/console_printing.h"
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
 #include "editor/ribbon.h"
@@ -219,4 +221,18 @@ TEST_F(MainFrameTest, ChoosingALanguageRefreshesTheCaptions)
     emit frame->Ribbon().languageChosen(0);
     EXPECT_EQ(frame->Ribbon().Action(kIdCopy)->text(), QStringLiteral("Copy"));
     Localisation().Unload();
+}
+
+TEST_F(MainFrameTest, PrintingDrawsTheConsoleOnThePage)
+{
+    CChildFrame *console = frame->NewConsole();
+    Add(console, QRect(10, 10, 50, 20));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = m_dir.filePath(QStringLiteral("console.pdf"));
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(PrintConsole(printer, console->Document().Console(), nullptr));
+    const std::string bytes = korvane::test::ReadBytes(pdf);
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    EXPECT_NE(bytes.find("/Image"), std::string::npos); // the console went onto the page
 }

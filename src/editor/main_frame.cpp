@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -18,6 +20,7 @@
 #include "app/word_ids.h"
 #include "app/words.h"
 #include "editor/command_table.h"
+#include "editor/console_printing.h"
 #include "editor/korvane_view.h"
 #include "editor/ribbon.h"
 #include "editor/save_as_flow.h"
@@ -408,6 +411,10 @@ void CMainFrame::RunCommand(int id)
                 view->UpdateCursor();
             }
             break;
+        case kIdFilePrint:
+            if (canvas)
+                PrintActiveConsole();
+            break;
         case kIdAbout:
             QMessageBox::about(this, Word(word::kAbout),
                                QStringLiteral("<b>Korvane</b><br>Console editor for on-screen lighting consoles."
@@ -418,6 +425,24 @@ void CMainFrame::RunCommand(int id)
         }
     }
     UpdateCommandStates();
+}
+
+void CMainFrame::PrintActiveConsole()
+{
+    CChildFrame *frame = ActiveFrame();
+    if (!frame)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(frame->Document().Title());
+    printer.setPageOrientation(frame->Document().Console().settings.width >= frame->Document().Console().settings.height
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+    // The preview shows the page as it will print, with its own Print button.
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, frame](QPrinter *target) {
+        PrintConsole(*target, frame->Document().Console(), m_background.isNull() ? nullptr : &m_background);
+    });
+    preview.exec();
 }
 
 void CMainFrame::UpdateCommandStates()
@@ -450,6 +475,7 @@ void CMainFrame::UpdateCommandStates()
     set(kIdLock, doc != nullptr, doc && doc->IsLocked());
     set(kIdFileSave, doc != nullptr);
     set(kIdFileSaveAs, doc != nullptr);
+    set(kIdFilePrint, doc != nullptr);
     set(kIdUndo, doc && doc->UndoStack().canUndo());
     set(kIdRedo, doc && doc->UndoStack().canRedo());
     UpdateTitle();

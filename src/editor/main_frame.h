@@ -90,6 +90,8 @@ private:
     void SetPendingKind(int kind);
     void ChangeZoom(float step);
     void OpenWithDialog();
+    // Shows the print preview of the active console, from which it prints.
+    void PrintActiveConsole();
     void OnLanguageChosen(int language);
     void UpdateTitle();
     void UpdateTabTitle(CChildFrame *frame);
