@@ -415,6 +415,9 @@ void CMainFrame::RunCommand(int id)
             if (canvas)
                 PrintActiveConsole();
             break;
+        case kIdHelp:
+            ShowShortcuts();
+            break;
         case kIdAbout:
             QMessageBox::about(this, Word(word::kAbout),
                                QStringLiteral("<b>Korvane</b><br>Console editor for on-screen lighting consoles."
@@ -443,6 +446,25 @@ void CMainFrame::PrintActiveConsole()
         PrintConsole(*target, frame->Document().Console(), m_background.isNull() ? nullptr : &m_background);
     });
     preview.exec();
+}
+
+void CMainFrame::ShowShortcuts()
+{
+    QString rows;
+    for (QAction *action : m_ribbon->Actions()) {
+        if (action->shortcut().isEmpty())
+            continue;
+        QString caption = action->text();
+        caption.remove(QLatin1Char('&'));
+        rows += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;<b>%2</b></td></tr>")
+                    .arg(caption.toHtmlEscaped(),
+                         action->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped());
+    }
+    QMessageBox::information(this, QString::fromLatin1(kProductTitle),
+                             QStringLiteral("<p>Keyboard shortcuts. The arrow keys move the selection by one "
+                                            "unit; Shift before a drag draws a selection band; Ctrl+click adds "
+                                            "to the selection.</p><table>%1</table>")
+                                 .arg(rows));
 }
 
 void CMainFrame::UpdateCommandStates()
@@ -476,6 +498,9 @@ void CMainFrame::UpdateCommandStates()
     set(kIdFileSave, doc != nullptr);
     set(kIdFileSaveAs, doc != nullptr);
     set(kIdFilePrint, doc != nullptr);
+    // The control design editor is a window of its own, not part of this build yet.
+    set(kIdNewDesign, false);
+    set(kIdEditDesign, false);
     set(kIdUndo, doc && doc->UndoStack().canUndo());
     set(kIdRedo, doc && doc->UndoStack().canRedo());
     UpdateTitle();

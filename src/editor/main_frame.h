@@ -92,6 +92,8 @@ private:
     void OpenWithDialog();
     // Shows the print preview of the active console, from which it prints.
     void PrintActiveConsole();
+    // Lists every command that has a keyboard shortcut.
+    void ShowShortcuts();
     void OnLanguageChosen(int language);
     void UpdateTitle();
     void UpdateTabTitle(CChildFrame *frame);
