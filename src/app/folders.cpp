@@ -40,29 +40,6 @@ QString WithoutTrailingSeparator(const QString &folder)
     return clean;
 }
 
-// The sample folder shipped with the program, used to fill a new application folder.
-QString BundledSampleFolder()
-{
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/korvane/sample");
-    if (QFileInfo(installed).isDir())
-        return installed;
-    return QStringLiteral(KORVANE_SAMPLE_DIR);
-}
-
-void CopyFolderContents(const QString &from, const QString &to)
-{
-    const QDir source(from);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo entry(it.next());
-        const QString target = to + u'/' + source.relativeFilePath(entry.filePath());
-        if (entry.isDir())
-            QDir().mkpath(target);
-        else if (!QFileInfo::exists(target))
-            QFile::copy(entry.filePath(), target);
-    }
-}
-
 } // namespace
 
 AppFolderSources CurrentAppFolderSources(const QString &option)
@@ -89,20 +66,49 @@ QString ResolveAppFolder(const AppFolderSources &sources)
     const QString executableFolder = CleanExecutableFolder(sources.executableFolder);
     if (!executableFolder.isEmpty() && QFileInfo(FindEntryNoCase(executableFolder, QLatin1String(kCommonFolder))).isDir())
         return WithoutTrailingSeparator(executableFolder);
+    return DefaultAppFolder(sources);
+}
+
+QString DefaultAppFolder(const AppFolderSources &sources)
+{
     const QString dataHome = !sources.xdgDataHome.isEmpty()
                                  ? sources.xdgDataHome
                                  : sources.homeFolder + u'/' + QLatin1String(kDefaultDataFolder);
     return WithoutTrailingSeparator(dataHome + u'/' + QLatin1String(kAppFolderName));
 }
 
+QString BundledDataFolder()
+{
+    const QString installed = QCoreApplication::applicationDirPath() + u'/' + QLatin1String(KORVANE_INSTALLED_DATA_DIR);
+    if (QFileInfo(installed).isDir())
+        return QDir::cleanPath(installed);
+    return QStringLiteral(KORVANE_SAMPLE_DIR);
+}
+
+bool PrepareUserDataFolder(const QString &defaultFolder, const QString &bundledDataFolder)
+{
+    if (QFileInfo(CAppFolders(defaultFolder).ConsoleFolder()).isDir() || !QFileInfo(bundledDataFolder).isDir())
+        return false;
+    QDir().mkpath(defaultFolder);
+    const QDir source(bundledDataFolder);
+    QDirIterator it(bundledDataFolder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        const QString target = ResolvePathNoCase(defaultFolder, source.relativeFilePath(entry.filePath()));
+        if (entry.isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFileInfo::exists(target) && QDir().mkpath(QFileInfo(target).path())
+                   && QFile::copy(entry.filePath(), target)) {
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+    return true;
+}
+
 QString PrepareAppFolder(const QString &appFolder)
 {
-    if (!QFileInfo(appFolder).isDir()) {
-        QDir().mkpath(appFolder);
-        const QString sample = BundledSampleFolder();
-        if (QFileInfo(sample).isDir())
-            CopyFolderContents(sample, appFolder);
-    }
+    QDir().mkpath(appFolder);
     QDir::setCurrent(appFolder);
     const QString current = WithoutTrailingSeparator(QDir::currentPath());
     const CAppFolders folders(current);

@@ -26,16 +26,30 @@ struct AppFolderSources
 AppFolderSources CurrentAppFolderSources(const QString &option);
 
 // The first source that applies: the option, the variable, the executable's folder when it
-// holds "_Common", else "$XDG_DATA_HOME/Korvane" (~/.local/share/Korvane). Never ends in '/'.
+// holds "_Common", else the default folder below. Never ends in '/'.
 QString ResolveAppFolder(const AppFolderSources &sources);
+
+// The folder used when nothing else names one: "$XDG_DATA_HOME/Korvane", or
+// "~/.local/share/Korvane" without the variable. Never ends in '/'.
+QString DefaultAppFolder(const AppFolderSources &sources);
+
+// The sample folder shipped with the program: the installed one (share/korvane/data beside
+// the executable's bin folder) when present, else data/ of the source tree it was built from.
+QString BundledDataFolder();
+
+// First run: when `defaultFolder` holds no "_Common/console", copies `bundledDataFolder` into
+// it, with every sub-folder, leaving alone each file that already exists (names matched
+// without regard to case). The copies can be written by their owner even when the bundled
+// files are read-only. Returns true when it copied.
+bool PrepareUserDataFolder(const QString &defaultFolder, const QString &bundledDataFolder);
 
 // The executable's folder as the module name gives it, with every blank before a separator
 // dropped until none is left.
 QString CleanExecutableFolder(QString folder);
 
-// Creates the application folder (filled from the bundled sample folder the first time),
-// makes it the current folder and creates the crash folders and the data folders where they
-// are missing. Failures to create folders are ignored, as a missing crash folder must not
+// Creates the application folder, makes it the current folder and creates the crash folders
+// and the data folders where they are missing (filling the default folder with the samples
+// is PrepareUserDataFolder's work, done before). Failures to create folders are ignored, as a missing crash folder must not
 // stop the program. Returns the application folder as read back from the current folder.
 QString PrepareAppFolder(const QString &appFolder);
 

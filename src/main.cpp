@@ -1,0 +1,39 @@
+// korvane: the console editor.
+#include <QApplication>
+#include <QIcon>
+
+#include "app/gui_command_line.h"
+#include "app/korvane_app.h"
+#include "editor/main_frame.h"
+
+using namespace korvane;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Korvane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvane.svg")));
+
+    // The command line, the application folder, the hand-over of --open FILE to an editor
+    // already running, the first-run samples and the crash reports.
+    GuiStart start = StartGui(QApplication::arguments());
+    if (start.exitCode)
+        return *start.exitCode;
+
+    CKorvaneApp korvane;
+    if (!korvane.InitInstance(app, start.appFolder, start.commandLine.language))
+        return 1;
+    CMainFrame *frame = korvane.MainFrame();
+    // Files handed over by `korvane --open FILE` started later, by the desktop or a shell.
+    QObject::connect(start.instanceChannel.get(), &CInstanceChannel::openRequested, frame,
+                     [frame](const QString &path) {
+                         frame->OpenConsole(path);
+                         frame->raise();
+                         frame->activateWindow();
+                     });
+    start.instanceChannel->Listen();
+    if (!start.commandLine.fileToOpen.isEmpty())
+        frame->OpenConsole(start.commandLine.fileToOpen);
+    return app.exec();
+}
