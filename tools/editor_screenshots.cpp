@@ -3,24 +3,31 @@
 //   editor_screenshots DATA_FOLDER OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTextStream>
 
 #include "app/korvane_app.h"
 #include "design/design_list.h"
 #include "editor/command_table.h"
+#include "editor/edit_cursors.h"
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
-#include "editor/ribbon.h"
 #include "model/korvane_doc.h"
 
 using namespace korvane;
 
 namespace {
 
-bool Save(QWidget &window, const QString &path)
+// `pointer`: where the pointer is drawn (a grab leaves it out), null for none.
+bool Save(QWidget &window, const QString &path, const QCursor *pointer = nullptr, QPoint at = QPoint())
 {
     QApplication::processEvents();
-    const bool saved = window.grab().save(path);
+    QPixmap shot = window.grab();
+    if (pointer) {
+        QPainter painter(&shot);
+        painter.drawPixmap(at - pointer->hotSpot(), pointer->pixmap());
+    }
+    const bool saved = shot.save(path);
     QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
     return saved;
 }
@@ -67,10 +74,10 @@ int main(int argc, char **argv)
     // A wheel waiting to be placed, and one control moved with the arrow keys.
     canvas.SetSelection({faders.front()});
     frame.RunCommand(kIdCreateWheel);
-    ok = Save(frame, out + QStringLiteral("/editor_placing.png")) && ok;
+    const QCursor pointer = PlacementCursor(kPendingWheel);
+    const QPoint spot = canvas.mapTo(&frame, QPoint(860, 520));
+    ok = Save(frame, out + QStringLiteral("/editor_placing.png"), &pointer, spot) && ok;
     frame.RunCommand(kIdSelect);
-    frame.Ribbon().SetCurrentTab(1);
-    ok = Save(frame, out + QStringLiteral("/editor_design_tab.png")) && ok;
     console->Document().SetModified(false);
     return ok ? 0 : 1;
 }
