@@ -3,12 +3,15 @@
 // the window layout, and the question before a modified console closes.
 #include <QAbstractButton>
 #include <QDockWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
 #include <QPrinter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "app/folders.h"
 #include "app/words.h"
 #include "editor/command_table.h"
 #include "editor/console_printing.h"
@@ -154,6 +157,15 @@ TEST_F(MainFrameTest, SavingANewConsoleAsksForANameAndAddsTheExtension)
 
     // Opening the saved file again shows its tab rather than a second copy.
     EXPECT_EQ(frame->OpenConsole(m_dir.filePath(QStringLiteral("_Common/console/Stage.csl2"))), console);
+    // Saved files are offered again at the end of the system menu, the newest first.
+    QSettings settings(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    CRecentFileList recent(settings);
+    frame->SetRecentFiles(&recent);
+    ASSERT_TRUE(frame->SaveConsole(second));
+    ASSERT_FALSE(recent.Files().isEmpty());
+    EXPECT_TRUE(recent.Files().front().endsWith(QStringLiteral("Stage.csl2.csl2")));
+    emit frame->Ribbon().SystemMenu()->aboutToShow();
+    EXPECT_EQ(frame->Ribbon().SystemMenu()->actions().back()->text(), QStringLiteral("&1 Stage.csl2.csl2"));
     // A cancelled name leaves the console unsaved.
     CChildFrame *third = frame->NewConsole();
     dialogs.newName.reset();

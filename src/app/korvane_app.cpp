@@ -113,6 +113,8 @@ bool CKorvaneApp::InitInstance(QApplication &app, const QString &appFolder, std:
 
     m_mainFrame = std::make_unique<CMainFrame>(appFolder, &m_library);
     m_mainFrame->SetBackgroundImage(m_background);
+    m_recentFiles = std::make_unique<CRecentFileList>(*m_settings);
+    m_mainFrame->SetRecentFiles(m_recentFiles.get());
     m_mainFrame->showMaximized();
     OpenMidiInput();
     if (language) {

@@ -23,6 +23,7 @@ class CMIDIInDevice;
 namespace korvane {
 
 class CMainFrame;
+class CRecentFileList;
 class CMidiInDispatcher;
 
 // One entry of a visual style's theme description: the style file, its colour scheme and
@@ -70,6 +71,7 @@ private:
     QImage m_background;
     std::vector<ThemeEntry> m_themes;
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<CRecentFileList> m_recentFiles;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CMidiInDispatcher> m_midiDispatcher;
     std::vector<std::unique_ptr<midi::CMIDIInDevice>> m_midiDevices;

@@ -6,6 +6,7 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
@@ -158,6 +159,42 @@ std::vector<CChildFrame *> CMainFrame::Frames() const
     return frames;
 }
 
+void CMainFrame::SetRecentFiles(CRecentFileList *recent)
+{
+    m_recent = recent;
+    // The list is read each time the menu opens, so files saved meanwhile are there.
+    connect(m_ribbon->SystemMenu(), &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles, Qt::UniqueConnection);
+}
+
+void CMainFrame::RememberFile(const QString &path)
+{
+    if (m_recent)
+        m_recent->Add(path);
+}
+
+void CMainFrame::FillRecentFiles()
+{
+    QMenu *menu = m_ribbon->SystemMenu();
+    for (QAction *action : m_recentActions) {
+        menu->removeAction(action);
+        delete action;
+    }
+    m_recentActions.clear();
+    if (!m_recent || m_recent->Files().isEmpty())
+        return;
+    m_recentActions.append(menu->addSeparator());
+    int number = 0;
+    for (const QString &path : m_recent->Files()) {
+        QAction *action = menu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(QFileInfo(path).fileName()));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (!OpenConsole(path) && m_recent)
+                m_recent->Remove(path);
+        });
+        m_recentActions.append(action);
+    }
+}
+
 void CMainFrame::SetBackgroundImage(const QImage &image)
 {
     m_background = image;
@@ -213,6 +250,7 @@ CChildFrame *CMainFrame::OpenConsole(const QString &path)
             return nullptr;
         }
     }
+    RememberFile(canonical);
     return AddFrame(std::move(doc), QFileInfo(canonical).fileName());
 }
 
@@ -238,6 +276,7 @@ bool CMainFrame::SaveConsole(CChildFrame *frame, bool saveAs)
         return false;
     }
     doc.SetTitle(title);
+    RememberFile(path);
     UpdateTabTitle(frame);
     m_tabs->setTabToolTip(m_tabs->indexOf(frame), QDir::toNativeSeparators(path));
     return true;

@@ -25,6 +25,7 @@ namespace korvane {
 class CChildFrame;
 class CKorvaneDoc;
 class CKorvaneView;
+class CRecentFileList;
 class CRibbon;
 class IConsoleFileDialogs;
 
@@ -72,6 +73,8 @@ public:
     // Every caption in the interface language now selected.
     void RefreshTexts();
     const std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> &Clipboard() const { return m_clipboard; }
+    // The recent consoles shown at the end of the system menu; none without.
+    void SetRecentFiles(CRecentFileList *recent);
     // The default background image of the consoles (the application's, shared).
     void SetBackgroundImage(const QImage &image);
 
@@ -94,6 +97,8 @@ private:
     void PrintActiveConsole();
     // Lists every command that has a keyboard shortcut.
     void ShowShortcuts();
+    void RememberFile(const QString &path);
+    void FillRecentFiles();
     void OnLanguageChosen(int language);
     void UpdateTitle();
     void UpdateTabTitle(CChildFrame *frame);
@@ -114,6 +119,8 @@ private:
     std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> m_clipboard;
     QImage m_background;
     int m_untitledCount = 0;
+    CRecentFileList *m_recent = nullptr;
+    QList<QAction *> m_recentActions;
 };
 
 } // namespace korvane
