@@ -15,6 +15,7 @@
 #include "app/words.h"
 #include "editor/command_table.h"
 #include "editor/console_printing.h"
+#include "editor/dock_preview.h"
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
 #include "editor/ribbon.h"
@@ -247,4 +248,25 @@ TEST_F(MainFrameTest, PrintingDrawsTheConsoleOnThePage)
     const std::string bytes = korvane::test::ReadBytes(pdf);
     EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
     EXPECT_NE(bytes.find("/Image"), std::string::npos); // the console went onto the page
+}
+
+TEST_F(MainFrameTest, ThePreviewShowsTheActiveConsoleAsItPlays)
+{
+    CChildFrame *console = frame->NewConsole();
+    auto &data = console->Document().Console();
+    auto *button = data.AddControl(
+        dataConsole::CreateControl(dataConsole::kCtrlButton, &data, &console->View().Canvas(), nullptr, nullptr));
+    button->SetRect(QRect(20, 20, 80, 40));
+    button->Bindings()[0].midi = {.command = 60, .channel = -1, .status = dataConsole::kStatusNoteOnOff};
+    EXPECT_EQ(frame->Preview().Canvas(), &console->View().Canvas());
+    console->View().Canvas().repaint();
+    const QImage before = frame->Preview().widget()->grab().toImage();
+    // The editing canvas keeps the button at rest; the preview shows it pressed.
+    ASSERT_TRUE(console->View().Canvas().ApplyMidiInput(60, 0, dataConsole::kStatusNoteOn, 100));
+    console->View().Canvas().repaint();
+    const QImage after = frame->Preview().widget()->grab().toImage();
+    EXPECT_NE(before, after);
+    EXPECT_EQ(before.size(), after.size());
+    frame->Tabs().clear();
+    EXPECT_EQ(frame->Preview().Canvas(), nullptr);
 }

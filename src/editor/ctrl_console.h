@@ -53,6 +53,7 @@ public:
     void SetWorkspaceColour(QColor colour);
     // The default background image (null: none).
     void SetBackgroundImage(const QImage *image);
+    const QImage *BackgroundImage() const { return m_background; }
 
     // ---- selection; the last control is the primary one
     const std::vector<dataConsole::CCtrl__Base *> &Selection() const { return m_selection; }

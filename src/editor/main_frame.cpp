@@ -22,6 +22,7 @@
 #include "app/words.h"
 #include "editor/command_table.h"
 #include "editor/console_printing.h"
+#include "editor/dock_preview.h"
 #include "editor/korvane_view.h"
 #include "editor/ribbon.h"
 #include "editor/save_as_flow.h"
@@ -90,8 +91,7 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
     m_tabs->setMovable(true);
     setCentralWidget(m_tabs);
 
-    // The property panel and the preview come with their own work; until then the panes hold
-    // a note of what will show there.
+    // The property panel comes with its own work; until then its pane says what will show.
     auto placeholder = [](const QString &text) {
         auto *label = new QLabel(text);
         label->setAlignment(Qt::AlignCenter);
@@ -99,7 +99,7 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
         label->setEnabled(false);
         return label;
     };
-    m_preview = MakePane(this, QStringLiteral("Pane121"), placeholder(QStringLiteral("The console as it plays")));
+    m_preview = MakePane(this, QStringLiteral("Pane121"), m_previewView = new CDockPreview);
     m_properties = MakePane(this, QStringLiteral("Pane120"), placeholder(QStringLiteral("The selected controls")));
     addDockWidget(Qt::BottomDockWidgetArea, m_preview);
     addDockWidget(Qt::RightDockWidgetArea, m_properties);
@@ -552,6 +552,7 @@ void CMainFrame::OnActiveViewChanged()
     m_state.mode = kModeIdle;
     if (CKorvaneView *view = ActiveView())
         view->UpdateCursor();
+    m_previewView->SetCanvas(ActiveView() ? &ActiveView()->Canvas() : nullptr);
     UpdateCommandStates();
 }
 

@@ -23,6 +23,7 @@ class CCtrl__Base;
 namespace korvane {
 
 class CChildFrame;
+class CDockPreview;
 class CKorvaneDoc;
 class CKorvaneView;
 class CRecentFileList;
@@ -48,6 +49,7 @@ public:
     QTabWidget &Tabs() { return *m_tabs; }
     QDockWidget &PropertiesPane() { return *m_properties; }
     QDockWidget &PreviewPane() { return *m_preview; }
+    CDockPreview &Preview() { return *m_previewView; }
     const QString &AppFolder() const { return m_appFolder; }
 
     CChildFrame *ActiveFrame() const;
@@ -116,6 +118,7 @@ private:
     QTabWidget *m_tabs;
     QDockWidget *m_properties;
     QDockWidget *m_preview;
+    CDockPreview *m_previewView;
     std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> m_clipboard;
     QImage m_background;
     int m_untitledCount = 0;
