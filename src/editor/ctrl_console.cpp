@@ -77,6 +77,12 @@ int ControlKindOfPending(int pending)
     return pending > 0 && pending < kPendingKindCount ? kKinds[pending] : -1;
 }
 
+QColor WorkspaceColour(const QPalette &palette)
+{
+    const QColor a = palette.color(QPalette::Button), b = palette.color(QPalette::Base);
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
 int SnapMoveOffset(int offset, int a1, int a2, int step)
 {
     if (step <= 0)
@@ -110,10 +116,7 @@ CCtrlConsole::CCtrlConsole(CEditState &state, IDesignPicker &picker, QWidget *pa
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Between button faces and windows, as desktop editors show the area around a page.
-    const QPalette colours = palette();
-    const QColor a = colours.color(QPalette::Button), b = colours.color(QPalette::Base);
-    m_workspace = QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+    m_workspace = WorkspaceColour(palette());
 }
 
 CCtrlConsole::~CCtrlConsole()

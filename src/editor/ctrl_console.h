@@ -34,6 +34,10 @@ int SnapMoveOffset(int offset, int a1, int a2, int step);
 // The offset of a resize snapped so that the edge at `edge` lands on the grid (ties back).
 int SnapResizeOffset(int edge, int offset, int step);
 
+// The colour around a console: between the palette's button faces and its windows, as
+// desktop editors show the area around a page.
+QColor WorkspaceColour(const QPalette &palette);
+
 class CCtrlConsole : public QWidget, public dataConsole::CCtrlHost
 {
     Q_OBJECT

@@ -20,7 +20,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::Mid));
+        painter.fillRect(rect(), WorkspaceColour(palette()));
         CCtrlConsole *canvas = m_pane.Canvas();
         if (!canvas || !canvas->Document())
             return;
