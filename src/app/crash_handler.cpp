@@ -200,10 +200,14 @@ bool InstallCrashHandler(const QString &appFolder)
     void *frames[1];
     backtrace(frames, 1);
 
-    stack_t altStack{};
-    altStack.ss_sp = g_altStack;
-    altStack.ss_size = sizeof g_altStack;
-    sigaltstack(&altStack, nullptr);
+    // An alternate stack already set (a sanitizer's) is kept: its owner frees it later.
+    stack_t current{};
+    if (sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE) != 0) {
+        stack_t altStack{};
+        altStack.ss_sp = g_altStack;
+        altStack.ss_size = sizeof g_altStack;
+        sigaltstack(&altStack, nullptr);
+    }
 
     struct sigaction action{};
     action.sa_sigaction = OnFatalSignal;

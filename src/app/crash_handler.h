@@ -17,8 +17,8 @@ inline constexpr char kCrashBuild[] = "22.1026.9634.1069";
 // missing) with the product, version, build, signal and a backtrace of the crashing thread,
 // then lets the signal end the process with its default action (a core dump where enabled).
 // Everything the handler needs is prepared here; the handler itself only makes
-// async-signal-safe calls. The main thread gets an alternate signal stack, so that a stack
-// overflow is reported too. Function names appear in the backtrace when the executable exports
+// async-signal-safe calls. The calling thread (the main thread) gets an alternate signal stack
+// unless it has one, so that a stack overflow is reported too. Function names appear in the backtrace when the executable exports
 // its symbols (ENABLE_EXPORTS). Returns false when a handler could not be installed.
 bool InstallCrashHandler(const QString &appFolder);
 

@@ -98,8 +98,7 @@ bool PrepareUserDataFolder(const QString &defaultFolder, const QString &bundledD
         const QString target = ResolvePathNoCase(defaultFolder, source.relativeFilePath(entry.filePath()));
         if (entry.isDir()) {
             QDir().mkpath(target);
-        } else if (!QFileInfo::exists(target) && QDir().mkpath(QFileInfo(target).path())
-                   && QFile::copy(entry.filePath(), target)) {
+        } else if (!QFileInfo::exists(target) && QFile::copy(entry.filePath(), target)) {
             QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
         }
     }

@@ -48,9 +48,10 @@ bool PrepareUserDataFolder(const QString &defaultFolder, const QString &bundledD
 QString CleanExecutableFolder(QString folder);
 
 // Creates the application folder, makes it the current folder and creates the crash folders
-// and the data folders where they are missing (filling the default folder with the samples
-// is PrepareUserDataFolder's work, done before). Failures to create folders are ignored, as a missing crash folder must not
-// stop the program. Returns the application folder as read back from the current folder.
+// and the data folders where they are missing (filling the default folder with the samples is
+// PrepareUserDataFolder's work, done before). Failures to create folders are ignored, as a
+// missing crash folder must not stop the program. Returns the application folder as read back
+// from the current folder.
 QString PrepareAppFolder(const QString &appFolder);
 
 // The existing entry of `folder` whose name equals `name` without regard to letter case (an
