@@ -267,6 +267,10 @@ TEST_F(MainFrameTest, ThePreviewShowsTheActiveConsoleAsItPlays)
     const QImage after = frame->Preview().widget()->grab().toImage();
     EXPECT_NE(before, after);
     EXPECT_EQ(before.size(), after.size());
+    // The arrow keys move the selection from the preview too.
+    console->View().Canvas().SetSelection({button});
+    QTest::keyClick(&frame->Preview(), Qt::Key_Left);
+    EXPECT_EQ(button->Rect().topLeft(), QPoint(19, 20));
     frame->Tabs().clear();
     EXPECT_EQ(frame->Preview().Canvas(), nullptr);
 }

@@ -77,6 +77,22 @@ int ControlKindOfPending(int pending)
     return pending > 0 && pending < kPendingKindCount ? kKinds[pending] : -1;
 }
 
+std::optional<QPoint> ArrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return QPoint(0, -1);
+    case Qt::Key_Down:
+        return QPoint(0, 1);
+    case Qt::Key_Left:
+        return QPoint(-1, 0);
+    case Qt::Key_Right:
+        return QPoint(1, 0);
+    default:
+        return std::nullopt;
+    }
+}
+
 QColor WorkspaceColour(const QPalette &palette)
 {
     const QColor a = palette.color(QPalette::Button), b = palette.color(QPalette::Base);
@@ -584,22 +600,10 @@ void CCtrlConsole::mouseReleaseEvent(QMouseEvent *event)
 
 void CCtrlConsole::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Up:
-        MoveSelectionBy({0, -1});
-        break;
-    case Qt::Key_Down:
-        MoveSelectionBy({0, 1});
-        break;
-    case Qt::Key_Left:
-        MoveSelectionBy({-1, 0});
-        break;
-    case Qt::Key_Right:
-        MoveSelectionBy({1, 0});
-        break;
-    default:
+    if (const std::optional<QPoint> step = ArrowStep(event->key()))
+        MoveSelectionBy(*step);
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 int CCtrlConsole::HoverMode(QPoint client) const

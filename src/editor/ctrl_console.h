@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +34,9 @@ class IDesignPicker;
 int SnapMoveOffset(int offset, int a1, int a2, int step);
 // The offset of a resize snapped so that the edge at `edge` lands on the grid (ties back).
 int SnapResizeOffset(int edge, int offset, int step);
+
+// The move of the selection an arrow key asks for: one console unit; nothing for other keys.
+std::optional<QPoint> ArrowStep(int key);
 
 // The colour around a console: between the palette's button faces and its windows, as
 // desktop editors show the area around a page.

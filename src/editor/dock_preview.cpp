@@ -1,6 +1,7 @@
 // The preview pane.
 #include "editor/dock_preview.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -48,6 +49,15 @@ void CDockPreview::SetCanvas(CCtrlConsole *canvas)
     if (canvas)
         m_redrawn = connect(canvas, &CCtrlConsole::redrawn, this, &CDockPreview::Refresh);
     Refresh();
+}
+
+void CDockPreview::keyPressEvent(QKeyEvent *event)
+{
+    const std::optional<QPoint> step = ArrowStep(event->key());
+    if (step && m_canvas)
+        m_canvas->MoveSelectionBy(*step);
+    else
+        QScrollArea::keyPressEvent(event);
 }
 
 void CDockPreview::Refresh()

@@ -22,6 +22,10 @@ public:
     // Lays the content out for the console's size and draws it again.
     void Refresh();
 
+protected:
+    // The arrow keys move the selection of the console shown, as on its canvas.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     class CContent;
     CContent *m_content;
