@@ -77,6 +77,9 @@ CChildFrame::CChildFrame(std::unique_ptr<CKorvaneDoc> doc, CEditState &state, ID
 
 CChildFrame::~CChildFrame()
 {
+    // A stack that is not clean says so as it is destroyed: nobody may hear it any more, as
+    // the windows listening may be going too.
+    QObject::disconnect(&m_doc->UndoStack(), nullptr, nullptr, nullptr);
     // The canvas lets go of the controls before the document that owns them goes.
     m_view->SetDocument(nullptr);
 }
