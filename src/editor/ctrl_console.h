@@ -9,8 +9,8 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "design/draw_helper.h"
@@ -18,11 +18,6 @@
 #include "editor/edit_state.h"
 #include "model/ctrl_host.h"
 #include "model/midi_dispatch.h"
-
-namespace dataConsole {
-class CCtrl__Base;
-class CConsoleData;
-} // namespace dataConsole
 
 namespace korvane {
 
