@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/folders.h"
+#include "app/korvane_app.h"
 #include "app/words.h"
 #include "editor/command_table.h"
 #include "editor/console_printing.h"
@@ -273,4 +274,16 @@ TEST_F(MainFrameTest, ThePreviewShowsTheActiveConsoleAsItPlays)
     EXPECT_EQ(button->Rect().topLeft(), QPoint(19, 20));
     frame->Tabs().clear();
     EXPECT_EQ(frame->Preview().Canvas(), nullptr);
+}
+
+TEST(ThemeDescription, EntriesNeedBothTheirSchemeAndTheirSize)
+{
+    const QString text = QStringLiteral("[Documentation]\nColorSchemes=Ignored\nSizes=Ignored\n"
+                                        "[File.Normal]\ncolorschemes=  Black\r\nSIZES= NormalSize\n"
+                                        "[file.Big]\nColorSchemes=Blue\n[Other]\nSizes=Large\n"
+                                        "[FILE.Small]\nSizes=Small\nColorSchemes=Silver\n");
+    const std::vector<ThemeEntry> entries = ReadThemeDescription(text);
+    ASSERT_EQ(entries.size(), 2u); // Big lost its size to the section that ended it
+    EXPECT_EQ(entries[0], (ThemeEntry{QStringLiteral("Normal.ini"), QStringLiteral("Black"), QStringLiteral("NormalSize")}));
+    EXPECT_EQ(entries[1], (ThemeEntry{QStringLiteral("Small.ini"), QStringLiteral("Silver"), QStringLiteral("Small")}));
 }
