@@ -170,6 +170,9 @@ void ReportMemory()
 
 int main(int argc, char **argv)
 {
+    // Benchmarks run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // image plug-ins and fonts
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -75,6 +75,9 @@ void ReportLibraryMemory()
 
 int main(int argc, char **argv)
 {
+    // Benchmarks run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // image plug-ins
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -80,7 +80,8 @@ protected:
 
     CEditState state;
     CScriptedPicker picker;
-    CKorvaneDoc doc{QString(), nullptr};
+    QTemporaryDir app;
+    CKorvaneDoc doc{app.path(), nullptr};
     CKorvaneView view;
 };
 
@@ -300,6 +301,30 @@ TEST_F(CanvasTest, PlacingAControlAsksForItsDesignAndUndoesAway)
     EXPECT_FALSE(doc.IsModified());
     doc.UndoStack().redo();
     EXPECT_EQ(doc.Console().Controls().size(), 1u);
+}
+
+TEST_F(CanvasTest, PlacingAPictureTakesTheChosenImageAtItsSize)
+{
+    korvane::test::WriteImage(app.filePath(QStringLiteral("_Common/console/_background/Logo.png")), QSize(40, 30));
+    state.pendingKind = kPendingImage;
+    picker.picture.reset(); // nothing chosen: nothing placed
+    Click(At(50, 60));
+    EXPECT_TRUE(doc.Console().Pictures().empty());
+    EXPECT_TRUE(Canvas().Selection().empty());
+
+    state.pendingKind = kPendingImage;
+    picker.picture = QStringLiteral("Logo.png");
+    Click(At(50, 60));
+    ASSERT_EQ(doc.Console().Pictures().size(), 1u);
+    CCtrl__Base *picture = doc.Console().Pictures()[0].get();
+    EXPECT_EQ(picture->Rect(), QRect(50, 60, 40, 30));
+    EXPECT_EQ(Canvas().Selection(), std::vector<CCtrl__Base *>{picture});
+    // Deleting and undoing puts it back in the picture list, not among the controls.
+    Canvas().DeleteSelection();
+    EXPECT_TRUE(doc.Console().Pictures().empty());
+    doc.UndoStack().undo();
+    EXPECT_EQ(doc.Console().Pictures().size(), 1u);
+    EXPECT_TRUE(doc.Console().Controls().empty());
 }
 
 TEST_F(CanvasTest, TheCanvasCoversTheViewAroundASmallConsole)

@@ -125,6 +125,9 @@ TEST_F(MainFrameTest, CommandsFollowTheActiveConsoleAndItsSelection)
     frame->RunCommand(kIdPaste);
     ASSERT_EQ(console->Document().Console().Controls().size(), 3u);
     EXPECT_EQ(console->Document().Console().Controls()[2]->Rect(), QRect(200, 90, 50, 20));
+    console->View().Canvas().ClearSelection();
+    frame->RunCommand(kIdSelectAll);
+    EXPECT_EQ(console->View().Canvas().Selection().size(), 3u);
 
     // Zoom out stops being offered once below 0.2.
     int steps = 0;

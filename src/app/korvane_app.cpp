@@ -11,7 +11,6 @@
 #include "app/folders.h"
 #include "app/midi_handler.h"
 #include "app/words.h"
-#include "design/data_ccd.h"
 #include "design/default_look.h"
 #include "devices/midi_in_device.h"
 #include "editor/ctrl_console.h"
@@ -24,7 +23,6 @@ namespace {
 
 constexpr char kStyleFolder[] = "_Common/Styles/quenta";
 constexpr char kThemeDescription[] = "Themes.ini";
-constexpr char kNewDesignBase[] = "##NewCCD##";
 
 } // namespace
 
@@ -164,23 +162,6 @@ void CKorvaneApp::OpenMidiInput()
     } catch (const midi::CMIDIInException &) {
         m_midiDevices.clear();
     }
-}
-
-dataConsole::CDataCCD *CKorvaneApp::FindDesign(const QString &fileName) const
-{
-    for (const auto &design : m_library) {
-        if (design->Name().compare(fileName, Qt::CaseInsensitive) == 0)
-            return design.get();
-    }
-    return nullptr;
-}
-
-QString CKorvaneApp::NewDesignName() const
-{
-    QString name = QStringLiteral("%1.ccd").arg(QLatin1String(kNewDesignBase));
-    for (int counter = 1; FindDesign(name); ++counter)
-        name = QStringLiteral("%1%2.ccd").arg(QLatin1String(kNewDesignBase)).arg(counter);
-    return name;
 }
 
 } // namespace korvane

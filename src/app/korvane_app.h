@@ -56,11 +56,6 @@ public:
     bool InitInstance(QApplication &app, const QString &appFolder, std::optional<int> language);
     CMainFrame *MainFrame() const { return m_mainFrame.get(); }
     const dataConsole::CDesignList &DesignLibrary() const { return m_library; }
-    // The design of the library with that file name (any case), or null.
-    dataConsole::CDataCCD *FindDesign(const QString &fileName) const;
-    // A name no design of the library has: "##NewCCD##.ccd", else "##NewCCD##1.ccd", ...
-    QString NewDesignName() const;
-    const std::vector<ThemeEntry> &Themes() const { return m_themes; }
 
 private:
     void LoadVisualStyle(QApplication &app);

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "design/design_list.h"
+
 namespace korvane::cli {
 
 enum ExitCode { kExitOk = 0, kExitRefusedInput = 1, kExitUsage = 2 };
@@ -41,6 +43,9 @@ inline constexpr float kMaxZoom = 10.0f;
 int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);
 // check of one console file, read as the editor opens it: one "FILE: warning: ..." line per
 // finding on `out`; false when the file is refused.
-bool CheckConsole(QTextStream &out, const QCommandLineParser &parser, const QString &path);
+// The application's design library, read once for all the consoles of a command.
+dataConsole::CDesignList LoadDesignLibrary(const QString &appFolder);
+bool CheckConsole(QTextStream &out, const QString &appFolder, const dataConsole::CDesignList &library,
+                  const QString &path);
 
 } // namespace korvane::cli

@@ -25,16 +25,9 @@ using dataConsole::CConsoleReadReport;
 using dataConsole::CCtrl__Base;
 using SkipReason = CConsoleReadReport::SkipReason;
 
-// A console read as the editor opens it, with the design library it was resolved against.
-struct CLoadedConsole
-{
-    dataConsole::CDesignList library;
-    dataConsole::CConsoleData console{&library};
-};
-
-// Reads `in` with the application folder's designs; false (with the reason on stderr) when
-// the file is refused.
-bool ReadConsoleAsEditor(const QCommandLineParser &parser, const QString &in, CLoadedConsole &loaded,
+// Reads `in` as the editor opens it, its designs resolved against `library`; false (with
+// the reason on stderr) when the file is refused.
+bool ReadConsoleAsEditor(const QString &appFolder, const QString &in, dataConsole::CConsoleData &console,
                          CConsoleReadReport *report = nullptr)
 {
     // The editor opens a missing file as a new console; here it is a mistake.
@@ -42,13 +35,9 @@ bool ReadConsoleAsEditor(const QCommandLineParser &parser, const QString &in, CL
         QTextStream(stderr) << "korvane-cli: cannot read " << in << ": no such file" << Qt::endl;
         return false;
     }
-    const QString appFolder = AppFolderOf(parser);
     CPrintingSink sink;
     const CScopedMessageSink installed(&sink);
-    dataConsole::FillDesignLibrary(loaded.library, appFolder);
-    sink.Clear(); // a refused library design is not a refused console
-
-    if (!dataConsole::ReadConsoleFile(loaded.console, in, appFolder, nullptr, report)) {
+    if (!dataConsole::ReadConsoleFile(console, in, appFolder, nullptr, report)) {
         if (!sink.ErrorReported())
             QTextStream(stderr) << "korvane-cli: cannot read " << in << ": not a console file" << Qt::endl;
         return false;
@@ -223,11 +212,13 @@ int RunResaveConsole(const QCommandLineParser &parser, const QStringList &argume
 {
     const QString &in = arguments.at(0);
     const QString &out = arguments.at(1);
-    CLoadedConsole loaded;
-    if (!ReadConsoleAsEditor(parser, in, loaded))
+    const QString appFolder = AppFolderOf(parser);
+    const dataConsole::CDesignList library = LoadDesignLibrary(appFolder);
+    dataConsole::CConsoleData console(&library);
+    if (!ReadConsoleAsEditor(appFolder, in, console))
         return kExitRefusedInput;
     QString error;
-    if (!dataConsole::WriteConsoleFile(loaded.console, out, &error)) {
+    if (!dataConsole::WriteConsoleFile(console, out, &error)) {
         QTextStream(stderr) << "korvane-cli: cannot write " << out << ": " << error << Qt::endl;
         return kExitRefusedInput;
     }
@@ -250,14 +241,15 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments)
             return kExitUsage;
         }
     }
-    CLoadedConsole loaded;
-    if (!ReadConsoleAsEditor(parser, in, loaded))
+    const QString appFolder = AppFolderOf(parser);
+    const dataConsole::CDesignList library = LoadDesignLibrary(appFolder);
+    dataConsole::CConsoleData console(&library);
+    if (!ReadConsoleAsEditor(appFolder, in, console))
         return kExitRefusedInput;
 
     // The default background, as the editor loads it at start-up.
-    const QImage background(
-        ResolvePathNoCase(AppFolderOf(parser), QStringLiteral("_Common/console/_background/ER_bg.bmp")));
-    const QImage image = dataConsole::RenderConsole(loaded.console, zoom, &background);
+    const QImage background(ResolvePathNoCase(appFolder, QStringLiteral("_Common/console/_background/ER_bg.bmp")));
+    const QImage image = dataConsole::RenderConsole(console, zoom, &background);
     if (!image.save(out, "PNG")) {
         QTextStream(stderr) << "korvane-cli: cannot write " << out << Qt::endl;
         return kExitRefusedInput;
@@ -265,18 +257,29 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments)
     return kExitOk;
 }
 
-bool CheckConsole(QTextStream &out, const QCommandLineParser &parser, const QString &path)
+dataConsole::CDesignList LoadDesignLibrary(const QString &appFolder)
 {
-    CLoadedConsole loaded;
+    // A design the library leaves out is reported, but refuses no console.
+    CPrintingSink sink;
+    const CScopedMessageSink installed(&sink);
+    dataConsole::CDesignList library;
+    dataConsole::FillDesignLibrary(library, appFolder);
+    return library;
+}
+
+bool CheckConsole(QTextStream &out, const QString &appFolder, const dataConsole::CDesignList &library,
+                  const QString &path)
+{
+    dataConsole::CConsoleData console(&library);
     CConsoleReadReport report;
-    if (!ReadConsoleAsEditor(parser, path, loaded, &report))
+    if (!ReadConsoleAsEditor(appFolder, path, console, &report))
         return false;
     QStringList findings;
     FindSkippedElements(report, findings);
-    FindMissingDesigns(loaded.console, report, findings);
-    FindMissingPictures(loaded.console, findings);
-    FindControlsOutside(loaded.console, findings);
-    FindBindingsUsedTwice(loaded.console, findings);
+    FindMissingDesigns(console, report, findings);
+    FindMissingPictures(console, findings);
+    FindControlsOutside(console, findings);
+    FindBindingsUsedTwice(console, findings);
     for (const QString &finding : findings)
         out << path << ": warning: " << finding << '\n';
     out.flush();

@@ -2,6 +2,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <optional>
+
 #include "app/file_messages.h"
 #include "app/folders.h"
 #include "cli/cli_support.h"
@@ -117,9 +119,13 @@ int RunCheck(const QCommandLineParser &parser, const QStringList &arguments)
     const CScopedMessageSink installed(&sink);
     QTextStream out(stdout);
     int status = kExitOk;
+    // Read at the first console, then shared by all of them.
+    std::optional<dataConsole::CDesignList> library;
     for (const QString &path : arguments) {
         if (IsConsoleFile(path)) {
-            if (!CheckConsole(out, parser, path))
+            if (!library)
+                library = LoadDesignLibrary(appFolder);
+            if (!CheckConsole(out, appFolder, *library, path))
                 status = kExitRefusedInput;
             continue;
         }

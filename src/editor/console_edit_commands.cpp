@@ -28,14 +28,13 @@ void CCtrlGeometry::ApplyTo(dataConsole::CCtrl__Base &control) const
     control.SetTextRect(textRect);
 }
 
-CGeometryCommand::CGeometryCommand(Kind kind, dataConsole::CConsoleData &console, std::vector<Change> changes,
+CGeometryCommand::CGeometryCommand(Kind kind, const QString &text, dataConsole::CConsoleData &console,
+                                   std::vector<Change> changes,
                                    QSize consoleBefore, QSize consoleAfter, std::function<void()> changed)
     : m_kind(kind), m_console(console), m_changes(std::move(changes)), m_consoleBefore(consoleBefore),
       m_consoleAfter(consoleAfter), m_changed(std::move(changed))
 {
-    setText(kind == kNudge ? QStringLiteral("Nudge") : consoleBefore != consoleAfter && m_changes.empty()
-                                                         ? QStringLiteral("Resize console")
-                                                         : QStringLiteral("Move or resize"));
+    setText(text);
 }
 
 void CGeometryCommand::Apply(bool after)

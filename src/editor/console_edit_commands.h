@@ -45,7 +45,8 @@ public:
     };
 
     // `changed` is called after undo and redo so the canvas repaints and the panel follows.
-    CGeometryCommand(Kind kind, dataConsole::CConsoleData &console, std::vector<Change> changes, QSize consoleBefore,
+    CGeometryCommand(Kind kind, const QString &text, dataConsole::CConsoleData &console, std::vector<Change> changes,
+                     QSize consoleBefore,
                      QSize consoleAfter, std::function<void()> changed);
 
     void undo() override;

@@ -21,6 +21,7 @@ namespace korvane {
 
 using dataConsole::CCtrl__Base;
 using dataConsole::kCanvasMargin;
+using dataConsole::Zoomed;
 namespace DrawHelper = dataConsole::DrawHelper;
 
 namespace {
@@ -31,9 +32,24 @@ int Unzoomed(int pixels, float zoom)
     return static_cast<int>(float(pixels) / zoom);
 }
 
-int Zoomed(int units, float zoom)
+QPoint Unzoomed(QPoint pixels, float zoom)
 {
-    return static_cast<int>(float(units) * zoom);
+    return QPoint(Unzoomed(pixels.x(), zoom), Unzoomed(pixels.y(), zoom));
+}
+
+// `rect` moved as little as it takes to lie on the console: pushed right or down off the
+// left and top edges, then left or up off the right and bottom ones, each control by itself.
+QRect KeptOnConsole(QRect rect, QSize console)
+{
+    if (rect.left() < 0)
+        rect.moveLeft(0);
+    if (rect.top() < 0)
+        rect.moveTop(0);
+    if (rect.x() + rect.width() > console.width())
+        rect.moveLeft(console.width() - rect.width());
+    if (rect.y() + rect.height() > console.height())
+        rect.moveTop(console.height() - rect.height());
+    return rect;
 }
 
 bool HasLeftEdge(int mode)
@@ -189,8 +205,7 @@ QSize CCtrlConsole::ScrollSize() const
     if (!m_doc)
         return QSize(2 * kCanvasMargin, 2 * kCanvasMargin);
     const auto &settings = m_doc->Console().settings;
-    return QSize(Zoomed(settings.width, m_zoom) + 2 * kCanvasMargin,
-                 Zoomed(settings.height, m_zoom) + 2 * kCanvasMargin);
+    return Zoomed(QSize(settings.width, settings.height), m_zoom) + QSize(2 * kCanvasMargin, 2 * kCanvasMargin);
 }
 
 void CCtrlConsole::SetWorkspaceColour(QColor colour)
@@ -324,7 +339,8 @@ void CCtrlConsole::RecordDrag()
     for (CGeometryCommand::Change &change : changes)
         change.after = CCtrlGeometry::Of(*change.control);
     const QSize size(console->settings.width, console->settings.height);
-    auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, *console, std::move(changes),
+    const QString text = m_saved.empty() ? QStringLiteral("Resize console") : QStringLiteral("Move or resize");
+    auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, text, *console, std::move(changes),
                                                       m_savedConsoleSize, size, [this] { AfterUndoStep(); });
     if (!command->IsEmpty())
         m_doc->UndoStack().push(command.release());
@@ -367,18 +383,16 @@ void CCtrlConsole::MoveSelectionBy(QPoint offset)
     dataConsole::CConsoleData *console = Console();
     if (!console || m_selection.empty())
         return;
+    const QSize size(console->settings.width, console->settings.height);
     std::vector<CGeometryCommand::Change> changes;
     for (CCtrl__Base *control : m_selection) {
         CGeometryCommand::Change change{control, CCtrlGeometry::Of(*control), {}};
-        QRect rect = control->Rect().translated(offset);
-        rect.moveLeft(std::clamp(rect.x(), 0, std::max(0, console->settings.width - rect.width())));
-        rect.moveTop(std::clamp(rect.y(), 0, std::max(0, console->settings.height - rect.height())));
-        control->SetRect(rect);
+        control->SetRect(KeptOnConsole(control->Rect().translated(offset), size));
         change.after = CCtrlGeometry::Of(*control);
         changes.push_back(change);
     }
-    const QSize size(console->settings.width, console->settings.height);
-    m_doc->UndoStack().push(new CGeometryCommand(CGeometryCommand::kNudge, *console, std::move(changes), size, size,
+    m_doc->UndoStack().push(new CGeometryCommand(CGeometryCommand::kNudge, QStringLiteral("Nudge"), *console,
+                                                 std::move(changes), size, size,
                                                  [this] { AfterUndoStep(); }));
     emit geometryChanged();
     update();
@@ -457,9 +471,8 @@ void CCtrlConsole::ArrangeSelection(const QString &text,
     for (CGeometryCommand::Change &change : changes)
         change.after = CCtrlGeometry::Of(*change.control);
     const QSize size(console->settings.width, console->settings.height);
-    auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, *console, std::move(changes), size,
+    auto command = std::make_unique<CGeometryCommand>(CGeometryCommand::kDrag, text, *console, std::move(changes), size,
                                                       size, [this] { AfterUndoStep(); });
-    command->setText(text);
     if (!command->IsEmpty())
         m_doc->UndoStack().push(command.release());
     SaveGeometry();
@@ -526,7 +539,7 @@ void CCtrlConsole::mousePressEvent(QMouseEvent *event)
         return;
     m_pressPoint = p - QPoint(kCanvasMargin, kCanvasMargin);
     if (m_state.pendingKind != kPendingNone) {
-        PlaceControl(QPoint(Unzoomed(m_pressPoint.x(), m_zoom), Unzoomed(m_pressPoint.y(), m_zoom)));
+        PlaceControl(Unzoomed(m_pressPoint, m_zoom));
         return;
     }
     m_pressed = true;
@@ -570,7 +583,7 @@ void CCtrlConsole::mouseMoveEvent(QMouseEvent *event)
     if (m_state.pendingKind != kPendingNone || IsConsoleLocked())
         return;
     const QPoint moved = p - QPoint(kCanvasMargin, kCanvasMargin) - m_pressPoint;
-    const QPoint offset(Unzoomed(moved.x(), m_zoom), Unzoomed(moved.y(), m_zoom));
+    const QPoint offset = Unzoomed(moved, m_zoom);
     if (m_state.mode == kModeRubberBand) {
         m_bandEnd = p;
         SelectByBand();
@@ -627,9 +640,8 @@ void CCtrlConsole::SelectByBand()
 {
     dataConsole::CConsoleData *console = Console();
     const QRect band = QRect(m_bandStart, m_bandEnd).normalized();
-    const QRect units(QPoint(Unzoomed(band.left() - kCanvasMargin, m_zoom), Unzoomed(band.top() - kCanvasMargin, m_zoom)),
-                      QPoint(Unzoomed(band.right() - kCanvasMargin, m_zoom),
-                             Unzoomed(band.bottom() - kCanvasMargin, m_zoom)));
+    const QPoint margin(kCanvasMargin, kCanvasMargin);
+    const QRect units(Unzoomed(band.topLeft() - margin, m_zoom), Unzoomed(band.bottomRight() - margin, m_zoom));
     m_selection.clear();
     for (auto &control : console->Controls()) {
         if (control->Rect().intersects(units))
@@ -651,17 +663,7 @@ void CCtrlConsole::DragMove(QPoint offset)
     }
     for (const CGeometryCommand::Change &saved : m_saved) {
         saved.before.ApplyTo(*saved.control);
-        QRect rect = saved.before.rect.translated(offset);
-        // Each control stops at the console's edges by itself.
-        if (rect.left() < 0)
-            rect.moveLeft(0);
-        if (rect.top() < 0)
-            rect.moveTop(0);
-        if (rect.x() + rect.width() > settings.width)
-            rect.moveLeft(settings.width - rect.width());
-        if (rect.y() + rect.height() > settings.height)
-            rect.moveTop(settings.height - rect.height());
-        saved.control->SetRect(rect);
+        saved.control->SetRect(KeptOnConsole(saved.before.rect.translated(offset), QSize(settings.width, settings.height)));
     }
     emit geometryChanged();
     update();
@@ -863,7 +865,7 @@ void CCtrlConsole::paintEvent(QPaintEvent *event)
     if (!console)
         return;
     const QRect surface(QPoint(kCanvasMargin, kCanvasMargin),
-                        QSize(Zoomed(console->settings.width, m_zoom), Zoomed(console->settings.height, m_zoom)));
+                        Zoomed(QSize(console->settings.width, console->settings.height), m_zoom));
     dataConsole::DrawConsoleBackground(painter, *console, m_zoom, m_background);
     dataConsole::DrawConsolePictures(painter, *console);
     DrawGrid(painter, surface, event->rect());

@@ -18,17 +18,17 @@ public:
     explicit CContent(CDockPreview &pane) : m_pane(pane) {}
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), WorkspaceColour(palette()));
         CCtrlConsole *canvas = m_pane.Canvas();
         if (!canvas || !canvas->Document())
             return;
-        // The console at zoom 1 with its controls' values, as the operator will see it.
-        const QImage surface =
-            dataConsole::RenderConsole(canvas->Document()->Console(), 1.0f, canvas->BackgroundImage(), true);
-        painter.drawImage(dataConsole::kCanvasMargin, dataConsole::kCanvasMargin, surface);
+        // The console at zoom 1 with its controls' values, as the operator will see it; only
+        // the part uncovered or changed, as this follows every repaint of the canvas.
+        dataConsole::DrawConsoleSurface(painter, canvas->Document()->Console(), 1.0f, canvas->BackgroundImage(), true,
+                                        event->rect());
     }
 
 private:

@@ -74,7 +74,6 @@ public:
     void UpdateCommandStates();
     // Every caption in the interface language now selected.
     void RefreshTexts();
-    const std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> &Clipboard() const { return m_clipboard; }
     // The recent consoles shown at the end of the system menu; none without.
     void SetRecentFiles(CRecentFileList *recent);
     // The default background image of the consoles (the application's, shared).

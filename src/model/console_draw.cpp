@@ -12,25 +12,19 @@ namespace dataConsole {
 
 namespace {
 
-int Zoomed(int value, float zoom)
-{
-    return static_cast<int>(float(value) * zoom);
-}
-
 QSize ZoomedSize(const CConsoleSettings &settings, float zoom)
 {
-    return QSize(Zoomed(settings.width, zoom), Zoomed(settings.height, zoom));
+    return Zoomed(QSize(settings.width, settings.height), zoom);
 }
 
-// A window exactly the size of the rendered surface: what lies on the surface is visible.
+// A window exactly the size of the drawn surface: what lies on the surface is visible.
 class CSurfaceHost final : public CCtrlHost
 {
 public:
     explicit CSurfaceHost(QSize size) : m_size(size) {}
     QRect ClientRect() const override
     {
-        // The controls leave out a band at the bottom of their window for its scroll bar.
-        constexpr int kScrollBarBand = 22;
+        // Taller by the band the controls leave out for a scroll bar, which has none here.
         return QRect(0, 0, m_size.width(), m_size.height() + kScrollBarBand);
     }
 
@@ -131,18 +125,23 @@ const QImage &PicturePlaceholder()
     return placeholder;
 }
 
-QImage RenderConsole(CConsoleData &console, float zoom, const QImage *backgroundImage, bool live)
+void DrawConsoleSurface(QPainter &painter, CConsoleData &console, float zoom, const QImage *backgroundImage, bool live,
+                        const QRect &exposed)
 {
-    const QSize size = ZoomedSize(console.settings, zoom);
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    CSurfaceHost host(size);
+    CSurfaceHost host(ZoomedSize(console.settings, zoom));
     const CRenderScope scope(console, zoom, &host);
-    QPainter painter(&image);
-    painter.translate(-kCanvasMargin, -kCanvasMargin);
     DrawConsoleBackground(painter, console, zoom, backgroundImage);
     DrawConsolePictures(painter, console);
-    DrawConsoleControls(painter, console, live);
+    DrawConsoleControls(painter, console, live, exposed);
+}
+
+QImage RenderConsole(CConsoleData &console, float zoom, const QImage *backgroundImage, bool live)
+{
+    QImage image(ZoomedSize(console.settings, zoom).expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(-kCanvasMargin, -kCanvasMargin);
+    DrawConsoleSurface(painter, console, zoom, backgroundImage, live);
     return image;
 }
 

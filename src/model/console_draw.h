@@ -26,6 +26,12 @@ void DrawConsoleControls(QPainter &painter, CConsoleData &console, bool live, co
 // The small picture that stands for a missing picture file.
 const QImage &PicturePlaceholder();
 
+// The whole surface at `zoom`, in window pixels (the console's corner at the margin), the
+// controls drawn at that zoom as they play (`live`) or at rest, and given back their own zoom
+// and window after. Controls wholly outside `exposed` (when given) are skipped.
+void DrawConsoleSurface(QPainter &painter, CConsoleData &console, float zoom, const QImage *backgroundImage, bool live,
+                        const QRect &exposed = QRect());
+
 // The console surface alone (no margin) at `zoom`, as the preview shows it: trunc(width ·
 // zoom) by trunc(height · zoom) pixels. The controls are drawn at that zoom and then given
 // back their own zoom and window.

@@ -75,12 +75,6 @@ int AlignedStart(int alignment, int start, int end, int size, int current)
     }
 }
 
-// Console pixels to zoomed pixels, truncated toward zero as every hit test does.
-int Zoomed(int value, float zoom)
-{
-    return static_cast<int>(float(value) * zoom);
-}
-
 } // namespace
 
 const char *CtrlTag(int kind)
@@ -318,22 +312,17 @@ void CCtrl__Base::PlaceImage()
 
 CCtrl__Base *CCtrl__Base::HitTest(int x, int y, QRect *tested, bool pageFlag)
 {
-    const QSize size = GetImageSize();
-    const int left = m_rect.x() + m_imageOffset.x();
-    const int top = m_rect.y() + m_imageOffset.y();
-    const int zoomedLeft = Zoomed(left, m_zoom);
-    const int zoomedTop = Zoomed(top, m_zoom);
-    const int zoomedRight = Zoomed(left + size.width(), m_zoom);
-    const int zoomedBottom = Zoomed(top + size.height(), m_zoom);
+    // The image area as drawn, without the window's margin: points come in console pixels.
+    const QRect area = ScaledRect(QRect(m_rect.topLeft() + m_imageOffset, GetImageSize()))
+                           .translated(-kCanvasMargin, -kCanvasMargin);
     if (tested)
-        *tested = QRect(zoomedLeft, zoomedTop, zoomedRight - zoomedLeft, zoomedBottom - zoomedTop);
+        *tested = area;
     if (m_parent) {
         const int shownPage = pageFlag ? m_parent->GetValue() : 0;
         if (m_indexInParent != shownPage)
             return nullptr;
     }
-    const bool inside = x >= zoomedLeft && x < zoomedRight && y >= zoomedTop && y < zoomedBottom;
-    return inside ? this : nullptr;
+    return area.contains(x, y) ? this : nullptr;
 }
 
 void CCtrl__Base::LoadXml(const CXmlNode &element)

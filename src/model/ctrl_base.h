@@ -77,6 +77,20 @@ inline QColor QColorOf(ColorRef color)
 
 // Where the console's top-left corner lies in the window it is drawn in.
 inline constexpr int kCanvasMargin = 10;
+// The band at the bottom of a window that its horizontal scroll bar may cover: controls
+// lying only there are not drawn.
+inline constexpr int kScrollBarBand = 22;
+
+// Console units to pixels at a zoom, truncated toward zero as every drawing and hit test
+// does (in single precision, as consoles have always been drawn).
+inline int Zoomed(int units, float zoom)
+{
+    return static_cast<int>(float(units) * zoom);
+}
+inline QSize Zoomed(QSize units, float zoom)
+{
+    return QSize(Zoomed(units.width(), zoom), Zoomed(units.height(), zoom));
+}
 
 // The element name of each kind in a console file.
 const char *CtrlTag(int kind);
@@ -204,8 +218,6 @@ public:
     const DrawHelper::CCadreSelect &SelectFrame() const { return m_selectFrame; }
 
     // ---- measurements kept by the text drawing
-    QSize TextExtent() const { return m_textExtent; }
-    void SetTextExtent(QSize extent) { m_textExtent = extent; }
     int TextWidth() const { return m_textWidth; }
     void SetTextWidth(int width) { m_textWidth = width; }
     // Subtracted from the text's left edge when it is written.
@@ -278,7 +290,6 @@ private:
     ColorRef m_color = korvane::MakeColorRef(128, 128, 128);
 
     std::vector<int> m_values = std::vector<int>(1, 0);
-    QSize m_textExtent{0, 0};
     int m_textWidth = 0;
     int m_textOffsetX = 0;
     DrawHelper::CCadreSelect m_selectFrame;

@@ -20,18 +20,11 @@ namespace dataConsole {
 
 namespace {
 
-// The band at the bottom of the window that the horizontal scroll bar may cover.
-constexpr int kScrollBarBand = 22;
 // The label frame is stretched with corners of this size.
 constexpr int kLabelFrameMargin = 10;
 // The label text keeps this distance from the label's edges.
 constexpr int kLabelTextInset = 5;
 constexpr int kLabelFrameState = 1;
-
-int Zoomed(int value, float zoom)
-{
-    return static_cast<int>(float(value) * zoom);
-}
 
 const DrawHelper::CDefaultLookImage *LookImage(int resource)
 {
@@ -62,7 +55,7 @@ bool CCtrl__Base::Draw(QPainter &painter, int, bool live)
         return false;
     QRect image = ScaledRect(m_rect.translated(m_imageOffset));
     const QSize size = GetImageSize();
-    image.setSize(QSize(Zoomed(size.width(), m_zoom), Zoomed(size.height(), m_zoom)));
+    image.setSize(Zoomed(size, m_zoom));
     DrawImage(painter, image, live);
 
     const QRect textArea = ScaledRect(m_textRect.translated(m_rect.topLeft()));
