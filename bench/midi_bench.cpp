@@ -17,8 +17,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/midi_handler.h"
-#include "devices/midi_in_device.h"
+#include "midi/midi_handler.h"
+#include "midi/midi_in_device.h"
 #include "jack_test_server.h"
 
 namespace {

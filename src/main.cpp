@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/gui_command_line.h"
-#include "app/korvane_app.h"
+#include "shell/gui_command_line.h"
+#include "editor/korvane_app.h"
 #include "editor/main_frame.h"
 
 using namespace korvane;

@@ -1,5 +1,5 @@
 // Crash reports written by a process that dies of a fatal signal.
-#include "app/crash_handler.h"
+#include "shell/crash_handler.h"
 
 #include <QDir>
 #include <QFile>

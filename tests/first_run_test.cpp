@@ -1,5 +1,5 @@
 // The first run fills the default application folder from the bundled sample folder.
-#include "app/folders.h"
+#include "core/folders.h"
 
 #include <QDir>
 #include <QFile>

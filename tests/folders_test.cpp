@@ -1,5 +1,5 @@
 // The application folder, its data folders, the command-line language and the recent files.
-#include "app/folders.h"
+#include "core/folders.h"
 
 #include <QDir>
 #include <QFileInfo>

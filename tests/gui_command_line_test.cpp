@@ -1,5 +1,5 @@
 // The editor's command line, and the start-up steps that come before its window.
-#include "app/gui_command_line.h"
+#include "shell/gui_command_line.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "design/image_manager.h"
 #include "test_support.h"
 

@@ -1,5 +1,5 @@
 // Handing a file from a second start of the program to the instance that runs.
-#include "app/instance_channel.h"
+#include "shell/instance_channel.h"
 
 #include <QCoreApplication>
 #include <QDir>

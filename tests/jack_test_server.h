@@ -19,7 +19,7 @@
 
 #include <vector>
 
-#include "devices/midi_in_device.h"
+#include "midi/midi_in_device.h"
 
 namespace korvane::test {
 

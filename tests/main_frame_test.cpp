@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/folders.h"
-#include "app/korvane_app.h"
-#include "app/words.h"
+#include "core/folders.h"
+#include "editor/korvane_app.h"
+#include "core/words.h"
 #include "editor/command_table.h"
 #include "editor/console_printing.h"
 #include "editor/dock_preview.h"

@@ -1,5 +1,5 @@
 // The MIDI name tables shown in the property panel's status and command lists.
-#include "devices/midi_name.h"
+#include "midi/midi_name.h"
 
 #include <map>
 #include <utility>

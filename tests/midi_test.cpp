@@ -11,8 +11,8 @@
 #include <mutex>
 #include <ostream>
 
-#include "app/midi_handler.h"
-#include "devices/midi_in_device.h"
+#include "midi/midi_handler.h"
+#include "midi/midi_in_device.h"
 #include "jack_test_server.h"
 
 using korvane::CMidiInDispatcher;

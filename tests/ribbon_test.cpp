@@ -17,7 +17,7 @@
 #include <functional>
 #include <utility>
 
-#include "app/words.h"
+#include "core/words.h"
 #include "editor/command_table.h"
 #include "editor/icon_set.h"
 #include "editor/ribbon.h"

@@ -9,8 +9,8 @@
 
 #include <set>
 
-#include "app/file_messages.h"
-#include "app/folders.h"
+#include "core/file_messages.h"
+#include "core/folders.h"
 #include "design/data_ccd.h"
 #include "design/design_list.h"
 #include "model/console_data.h"

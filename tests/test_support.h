@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_messages.h"
+#include "core/file_messages.h"
 #include "xml/xml_node.h"
 
 // Readable failures: gtest would otherwise print a QString as raw bytes.

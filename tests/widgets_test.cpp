@@ -10,7 +10,7 @@
 #include "design/data_ccd.h"
 #include "design/default_look.h"
 #include "design/draw_design.h"
-#include "devices/mirel_direct_input.h"
+#include "widgets/mirel_direct_input.h"
 #include "widgets/csl_ctrl_button.h"
 #include "widgets/csl_ctrl_groups.h"
 #include "widgets/csl_ctrl_pads.h"

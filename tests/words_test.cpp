@@ -1,7 +1,7 @@
 // The word lookup, with and without the translation plug-in. The test plug-in answers French
 // for words 6 and 2025 when language 1 is selected, "" for word 530 and "=" for the rest, and
 // reports what the program asked of it through its name of language -1.
-#include "app/words.h"
+#include "core/words.h"
 
 #include <QTemporaryDir>
 

@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QTextStream>
 
-#include "app/korvane_app.h"
+#include "core/folders.h"
+#include "editor/korvane_app.h"
 #include "design/design_list.h"
 #include "editor/command_table.h"
 #include "editor/edit_cursors.h"
@@ -48,16 +49,16 @@ int main(int argc, char **argv)
     ApplyDarkStyle(app);
     dataConsole::CDesignList library;
     dataConsole::FillDesignLibrary(library, data);
-    QImage background(data + QStringLiteral("/_Common/console/_background/ER_bg.bmp"));
+    QImage background(CAppFolders(data).DefaultBackgroundImage());
 
     CMainFrame frame(data, &library);
     frame.SetBackgroundImage(background);
     frame.resize(1600, 1000);
     frame.show();
-    CChildFrame *console = frame.OpenConsole(data + QStringLiteral("/_Common/console/Club Night.csl2"));
+    CChildFrame *console = frame.OpenConsole(CAppFolders(data).ConsoleFolder() + QStringLiteral("/Club Night.csl2"));
     if (!console)
         return 1;
-    frame.OpenConsole(data + QStringLiteral("/_Common/console/Theatre Desk.csl2"));
+    frame.OpenConsole(CAppFolders(data).ConsoleFolder() + QStringLiteral("/Theatre Desk.csl2"));
     frame.Tabs().setCurrentWidget(console);
 
     // A few faders selected, the primary last, as before an alignment.

@@ -12,7 +12,7 @@
 
 #include <exception>
 
-#include "app/folders.h"
+#include "core/folders.h"
 #include "sample_data.h"
 
 namespace {

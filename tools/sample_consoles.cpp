@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-#include "app/folders.h"
+#include "core/folders.h"
 #include "design/design_list.h"
 #include "model/console_data.h"
 #include "model/console_file.h"

@@ -11,7 +11,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "app/folders.h"
+#include "core/folders.h"
 #include "design/data_ccd.h"
 #include "sample_art.h"
 #include "sample_data.h"

@@ -7,7 +7,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "app/folders.h"
+#include "core/folders.h"
 #include "sample_art.h"
 #include "sample_data.h"
 

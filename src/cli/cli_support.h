@@ -5,8 +5,8 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include "app/file_messages.h"
-#include "app/folders.h"
+#include "core/file_messages.h"
+#include "core/folders.h"
 
 namespace korvane::cli {
 

@@ -10,8 +10,8 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "design/design_list.h"
-#include "app/folders.h"
-#include "app/text_codec.h"
+#include "core/folders.h"
+#include "core/text_codec.h"
 #include "model/console_data.h"
 #include "model/console_draw.h"
 #include "model/console_file.h"
@@ -248,7 +248,7 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments)
         return kExitRefusedInput;
 
     // The default background, as the editor loads it at start-up.
-    const QImage background(ResolvePathNoCase(appFolder, QStringLiteral("_Common/console/_background/ER_bg.bmp")));
+    const QImage background(CAppFolders(appFolder).DefaultBackgroundImage());
     const QImage image = dataConsole::RenderConsole(console, zoom, &background);
     if (!image.save(out, "PNG")) {
         QTextStream(stderr) << "korvane-cli: cannot write " << out << Qt::endl;

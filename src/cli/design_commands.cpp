@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "app/file_messages.h"
-#include "app/folders.h"
+#include "core/file_messages.h"
+#include "core/folders.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "design/data_ccd.h"

@@ -5,9 +5,9 @@
 
 #include <optional>
 
-#include "app/midi_handler.h"
+#include "midi/midi_handler.h"
 #include "cli/commands.h"
-#include "devices/midi_in_device.h"
+#include "midi/midi_in_device.h"
 
 namespace korvane::cli {
 

@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/file_messages.h"
-#include "app/folders.h"
-#include "app/save_file.h"
-#include "app/text_codec.h"
-#include "app/word_ids.h"
-#include "app/words.h"
+#include "core/file_messages.h"
+#include "core/folders.h"
+#include "core/save_file.h"
+#include "core/text_codec.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 #include "xml/xml_node.h"
 
 namespace dataConsole {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/folders.h"
+#include "core/folders.h"
 
 namespace dataConsole {
 

@@ -12,8 +12,8 @@
 #include <cmath>
 #include <optional>
 
-#include "app/word_ids.h"
-#include "app/words.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 #include "design/data_ccd.h"
 #include "design/default_look.h"
 #include "design/draw_geometry.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/word_ids.h"
+#include "core/word_ids.h"
 
 namespace korvane {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "app/folders.h"
+#include "core/folders.h"
 #include "editor/design_picker.h"
 #include "model/console_data.h"
 #include "model/console_draw.h"
@@ -747,7 +747,7 @@ void CCtrlConsole::PlaceControl(QPoint at)
         return;
 
     if (kind == dataConsole::kCtrlBitmap) {
-        const QString folder = ResolvePathNoCase(m_doc->AppFolder(), QStringLiteral("_Common/console/_background"));
+        const QString folder = CAppFolders(m_doc->AppFolder()).BackgroundFolder();
         auto owned = std::make_unique<dataConsole::CCtrl_Bitmap>(console, this, nullptr, folder);
         owned->SetRect(QRect(at, QSize(20, 20)));
         owned->SetZoom(m_zoom);

@@ -16,10 +16,10 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "app/folders.h"
-#include "app/file_messages.h"
-#include "app/word_ids.h"
-#include "app/words.h"
+#include "core/folders.h"
+#include "core/file_messages.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 #include "editor/command_table.h"
 #include "editor/console_printing.h"
 #include "editor/dock_preview.h"
@@ -116,7 +116,7 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
         languages.append({language, Localisation().LanguageName(language)});
     m_ribbon->SetLanguages(languages, Localisation().LanguageGet());
 
-    LoadLayout(QDir(m_appFolder).filePath(QLatin1String(kLayoutFileName)));
+    LoadLayout(CAppFolders(m_appFolder).LayoutFile());
     RefreshTexts();
     UpdateCommandStates();
 }
@@ -309,10 +309,10 @@ void CMainFrame::OpenWithDialog()
     const std::optional<ConsoleFileChoice> choice = Dialogs().RunOpenDialog(COpenCSL2Dialog::Mode::Open, QString());
     if (!choice || choice->fileName.isEmpty())
         return;
-    const QString relative = choice->showName.isEmpty()
-                                 ? QStringLiteral("_Common/console/%1").arg(choice->fileName)
-                                 : QStringLiteral("_Vellum/%1/#COMMONFILE#/files/%2").arg(choice->showName, choice->fileName);
-    OpenConsole(ResolvePathNoCase(m_appFolder, relative));
+    const CAppFolders folders(m_appFolder);
+    const QString folder =
+        choice->showName.isEmpty() ? folders.ConsoleFolder() : folders.ShowConsoleFolder(choice->showName);
+    OpenConsole(ResolvePathNoCase(folder, choice->fileName));
 }
 
 // ---- commands
@@ -601,7 +601,7 @@ void CMainFrame::closeEvent(QCloseEvent *event)
         }
     }
     m_clipboard.clear();
-    SaveLayout(QDir(m_appFolder).filePath(QLatin1String(kLayoutFileName)));
+    SaveLayout(CAppFolders(m_appFolder).LayoutFile());
     event->accept();
 }
 

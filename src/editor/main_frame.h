@@ -30,9 +30,6 @@ class CRecentFileList;
 class CRibbon;
 class IConsoleFileDialogs;
 
-// Where the editor keeps its window layout, under the application folder.
-inline constexpr char kLayoutFileName[] = "Korvane.lay";
-
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT

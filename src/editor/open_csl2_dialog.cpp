@@ -10,9 +10,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/folders.h"
-#include "app/word_ids.h"
-#include "app/words.h"
+#include "core/folders.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 
 namespace korvane {
 

@@ -18,8 +18,8 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "app/word_ids.h"
-#include "app/words.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 #include "editor/icon_set.h"
 
 namespace korvane {

@@ -1,7 +1,7 @@
 // The save-as flow and the real dialogs behind it.
 #include "editor/save_as_flow.h"
 
-#include "app/folders.h"
+#include "core/folders.h"
 #include "editor/new_file_dlg.h"
 
 namespace korvane {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/folders.h"
+#include "core/folders.h"
 
 namespace dataConsole {
 

@@ -10,11 +10,11 @@
 #include <memory>
 #include <string_view>
 
-#include "app/file_messages.h"
-#include "app/save_file.h"
-#include "app/folders.h"
-#include "app/word_ids.h"
-#include "app/words.h"
+#include "core/file_messages.h"
+#include "core/save_file.h"
+#include "core/folders.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 #include "model/console_data.h"
 #include "model/ctrl_factory.h"
 #include "xml/xml_node.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "design/data_ccd.h"
 #include "model/console_data.h"
 

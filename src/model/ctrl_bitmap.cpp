@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 #include "model/console_data.h"
 
 namespace dataConsole {

@@ -4,7 +4,7 @@
 #include <QMetaObject>
 #include <QPainter>
 
-#include "devices/mirel_direct_input.h"
+#include "widgets/mirel_direct_input.h"
 
 namespace dataConsole {
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "devices/mirel_direct_input.h"
+#include "widgets/mirel_direct_input.h"
 #include "widgets/csl_ctrl_base.h"
 
 namespace dataConsole {

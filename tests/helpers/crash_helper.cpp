@@ -1,6 +1,6 @@
 // Installs the crash handler for the application folder given, then dies as asked:
 // crash_helper APP_FOLDER raise SIGNAL_NUMBER | fault 0 | overflow 0
-#include "app/crash_handler.h"
+#include "shell/crash_handler.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/text_codec.h"
+#include "core/text_codec.h"
 
 #include <iconv.h>
 

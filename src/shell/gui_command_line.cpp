@@ -1,11 +1,11 @@
 // The editor's command line and the steps of start-up that come before the main window.
-#include "app/gui_command_line.h"
+#include "shell/gui_command_line.h"
 
 #include <QDir>
 #include <QTextStream>
 
-#include "app/crash_handler.h"
-#include "app/folders.h"
+#include "shell/crash_handler.h"
+#include "core/folders.h"
 
 namespace korvane {
 

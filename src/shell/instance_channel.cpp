@@ -1,5 +1,5 @@
 // A local socket between instances: a request names a file, the answer says it was taken.
-#include "app/instance_channel.h"
+#include "shell/instance_channel.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>

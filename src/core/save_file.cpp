@@ -1,4 +1,4 @@
-#include "app/save_file.h"
+#include "core/save_file.h"
 
 #include <QSaveFile>
 

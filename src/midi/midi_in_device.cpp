@@ -1,5 +1,5 @@
 // One MIDI input port through RtMidi, and the choice of the MIDI service.
-#include "devices/midi_in_device.h"
+#include "midi/midi_in_device.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // The application folder and its layout.
-#include "app/folders.h"
+#include "core/folders.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The application's short-message handler and the hand-over of MIDI messages to the main thread.
-#include "app/midi_handler.h"
+#include "midi/midi_handler.h"
 
 #include <QCoreApplication>
 #include <QThread>

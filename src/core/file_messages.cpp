@@ -1,4 +1,4 @@
-#include "app/file_messages.h"
+#include "core/file_messages.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 // The English words built into the program: every interface text the editor shows by number.
 // Numbers the editor never shows stay out of the table and read as the empty text.
-#include "app/builtin_words.h"
+#include "core/builtin_words.h"
 
 #include <algorithm>
 #include <iterator>

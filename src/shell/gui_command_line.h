@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/instance_channel.h"
+#include "shell/instance_channel.h"
 
 namespace korvane {
 

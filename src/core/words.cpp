@@ -1,11 +1,11 @@
 // The word lookup and the translation plug-in.
-#include "app/words.h"
+#include "core/words.h"
 
 #include <QDir>
 
 #include <cstring>
 
-#include "app/builtin_words.h"
+#include "core/builtin_words.h"
 
 namespace korvane {
 

@@ -1,7 +1,7 @@
 // The fatal-signal handler and the state it reads, all prepared before a crash can happen.
-#include "app/crash_handler.h"
+#include "shell/crash_handler.h"
 
-#include "app/folders.h"
+#include "core/folders.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Start-up and exit of the editor.
-#include "app/korvane_app.h"
+#include "editor/korvane_app.h"
 
 #include <QApplication>
 #include <QFile>
@@ -8,11 +8,11 @@
 #include <QSettings>
 #include <QStyleFactory>
 
-#include "app/folders.h"
-#include "app/midi_handler.h"
-#include "app/words.h"
+#include "core/folders.h"
+#include "midi/midi_handler.h"
+#include "core/words.h"
 #include "design/default_look.h"
-#include "devices/midi_in_device.h"
+#include "midi/midi_in_device.h"
 #include "editor/ctrl_console.h"
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
@@ -21,8 +21,6 @@ namespace korvane {
 
 namespace {
 
-constexpr char kStyleFolder[] = "_Common/Styles/quenta";
-constexpr char kThemeDescription[] = "Themes.ini";
 
 } // namespace
 
@@ -104,7 +102,7 @@ bool CKorvaneApp::InitInstance(QApplication &app, const QString &appFolder, std:
     m_appFolder = appFolder;
     Localisation().Load(appFolder);
     dataConsole::FillDesignLibrary(m_library, appFolder);
-    m_background = QImage(ResolvePathNoCase(appFolder, QStringLiteral("_Common/console/_background/ER_bg.bmp")));
+    m_background = QImage(CAppFolders(appFolder).DefaultBackgroundImage());
     (void)dataConsole::DrawHelper::DefaultLook();
     LoadVisualStyle(app);
     m_settings = CreateAppSettings(appFolder);
@@ -126,8 +124,9 @@ void CKorvaneApp::LoadVisualStyle(QApplication &app)
 {
     ApplyDarkStyle(app);
     // A style folder may carry a theme description; its first entry names the style sheet.
-    const QString folder = ResolvePathNoCase(m_appFolder, QLatin1String(kStyleFolder));
-    QFile description(ResolvePathNoCase(folder, QLatin1String(kThemeDescription)));
+    const CAppFolders folders(m_appFolder);
+    const QString folder = folders.StyleFolder();
+    QFile description(folders.ThemeDescription());
     if (!description.open(QIODevice::ReadOnly))
         return;
     m_themes = ReadThemeDescription(QString::fromUtf8(description.readAll()));

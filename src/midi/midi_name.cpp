@@ -1,5 +1,5 @@
 // The three MIDI name tables, spelled exactly as the lighting program shows them.
-#include "devices/midi_name.h"
+#include "midi/midi_name.h"
 
 #include <array>
 #include <utility>

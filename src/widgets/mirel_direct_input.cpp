@@ -1,4 +1,4 @@
-#include "devices/mirel_direct_input.h"
+#include "widgets/mirel_direct_input.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-#include "app/vokword_api.h"
+#include "core/vokword_api.h"
 
 namespace korvane {
 
