@@ -38,7 +38,7 @@ struct Bench
         console.settings.height = (kControlCount / kColumns) * 110;
         for (int i = 0; i < kControlCount; ++i) {
             CCtrl__Base *control =
-                console.AddControl(CreateControl(kKinds[i % 10], &console, nullptr, nullptr, nullptr));
+                console.AddControl(CreateControl(kKinds[i % 10], &console, nullptr, nullptr));
             control->SetRect(QRect((i % kColumns) * 90 + 5, (i / kColumns) * 110 + 5, 80, 100));
             control->SetTextAlign(kTextBelow);
             control->SetLabel(0, QStringLiteral("Ch %1").arg(i + 1));
@@ -83,17 +83,17 @@ void BM_CopyOneFrame(benchmark::State &state)
     }
 }
 
-// Messages of a fader swept on every channel, applied as they come, with the events the
-// canvas queues between them processed as a running editor would.
+// Messages of a fader swept on every channel, applied to the document as they come, with the
+// repaints its announcements queue on the canvas processed as a running editor would.
 void BM_MidiAppliedToCanvas(benchmark::State &state)
 {
-    korvane::CCtrlConsole &canvas = TheBench().view.Canvas();
+    korvane::CKorvaneDoc &doc = TheBench().doc;
     int value = 0;
     std::int64_t applied = 0;
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i) {
             value = (value + 1) % 128;
-            applied += canvas.ApplyMidiInput(i % 128, (i / 128) % 16, 11, value);
+            applied += doc.ApplyMidiInput(i % 128, (i / 128) % 16, 11, value);
         }
         QCoreApplication::processEvents();
     }

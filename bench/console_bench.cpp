@@ -61,7 +61,7 @@ public:
     {
         dataConsole::FillDesignLibrary(library, m_designs.AppFolder());
         return library.size() == size_t(kDesignCount) &&
-               dataConsole::ReadConsoleFile(console, m_path, m_designs.AppFolder(), nullptr) &&
+               dataConsole::ReadConsoleFile(console, m_path, m_designs.AppFolder()) &&
                console.Controls().size() == size_t(kControlCount);
     }
 

@@ -49,7 +49,7 @@ public:
                                          : kCtrlFaderRotary;
             CCtrl__Base *parent = !groups.empty() && pick(0, 9) == 0 ? groups[size_t(pick(0, int(groups.size()) - 1))]
                                                                      : nullptr;
-            auto control = CreateControl(kind, &m_console, nullptr, nullptr, parent);
+            auto control = CreateControl(kind, &m_console, nullptr, parent);
             if (kind == kCtrlGroupButtons || kind == kCtrlGroupIncDec) {
                 control->SetDesign(kind == kCtrlGroupButtons ? &m_pages : &m_steps);
                 groups.push_back(control.get());

@@ -56,7 +56,7 @@ protected:
     bool Read(CConsoleData &console, const QString &folder, const QByteArray &text, const QString &name = "c.csl2")
     {
         WriteText(folder + name, text);
-        return ReadConsoleFile(console, folder + name, App(), nullptr);
+        return ReadConsoleFile(console, folder + name, App());
     }
 
     CDesignList m_library;
@@ -113,8 +113,8 @@ TEST_F(ConsoleFileTest, SettingsComeFirstWithTheFileDefaultsThenPicturesThenTopL
     console.settings = {.width = 800, .height = 600, .background = MakeColorRef(1, 2, 3),
                         .transparentBackground = false, .snapToGrid = false,
                         .gridColor = MakeColorRef(0xAB, 0xCD, 0xEF), .gridStep = 40, .gridSubStep = 8};
-    console.AddControl(std::make_unique<CCtrl_GroupIncDec>(&console, nullptr, nullptr))->SetRect({10, 10, 90, 30});
-    console.AddPicture(std::make_unique<CCtrl_Bitmap>(&console, nullptr, nullptr, Show() + "_background"))
+    console.AddControl(std::make_unique<CCtrl_GroupIncDec>(&console, nullptr))->SetRect({10, 10, 90, 30});
+    console.AddPicture(std::make_unique<CCtrl_Bitmap>(&console, nullptr, Show() + "_background"))
         ->SetPicture(Show() + "_background", "STAGE.png");
     const std::string bytes = ConsoleFileBytes(console);
     const std::string root = "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"800\" cy=\"600\" color_back=\"#010203\" "
@@ -130,36 +130,36 @@ TEST_F(ConsoleFileTest, SettingsComeFirstWithTheFileDefaultsThenPicturesThenTopL
 TEST_F(ConsoleFileTest, AConsoleOfEveryKindReadsBackAndWritesTheSameBytes)
 {
     CConsoleData original(&m_library);
-    ASSERT_TRUE(ReadConsoleFile(original, Show() + "new.csl2", App(), nullptr)); // no file yet: its designs
+    ASSERT_TRUE(ReadConsoleFile(original, Show() + "new.csl2", App())); // no file yet: its designs
     ASSERT_EQ(original.Designs().size(), 1u);
     auto add = [&](std::unique_ptr<CCtrl__Base> control) { return original.AddControl(std::move(control)); };
-    auto *pages = add(std::make_unique<CCtrl_GroupButtons>(&original, nullptr, nullptr));
+    auto *pages = add(std::make_unique<CCtrl_GroupButtons>(&original, nullptr));
     QString name = "PAGES.CCD";
     pages->SetDesign(original.ResolveDesign(name));
-    auto *fader = add(std::make_unique<CCtrl_FaderHorz>(&original, nullptr, nullptr, pages));
+    auto *fader = add(std::make_unique<CCtrl_FaderHorz>(&original, nullptr, pages));
     name = "fader.ccd";
     fader->SetDesign(original.ResolveDesign(name));
     fader->Bindings()[2].midi = {.command = 7, .channel = 3, .status = 11};
-    auto *button = add(std::make_unique<CCtrl_Button>(&original, nullptr, nullptr, pages));
+    auto *button = add(std::make_unique<CCtrl_Button>(&original, nullptr, pages));
     button->Bindings()[1].pushButton = true;
     button->SetLabel(0, QStringLiteral("\u00c9clair"));
-    add(std::make_unique<CCtrl_Label>(&original, nullptr, nullptr, nullptr))->SetLabel(0, "Front");
-    auto *steps = add(std::make_unique<CCtrl_GroupIncDec>(&original, nullptr, nullptr));
+    add(std::make_unique<CCtrl_Label>(&original, nullptr, nullptr))->SetLabel(0, "Front");
+    auto *steps = add(std::make_unique<CCtrl_GroupIncDec>(&original, nullptr));
     name = "pages.ccd";
     steps->SetDesign(original.ResolveDesign(name));
     static_cast<CCtrl_GroupIncDec *>(steps)->SetSendChildFeedback(true);
-    add(std::make_unique<CCtrl_Wheel>(&original, nullptr, nullptr, steps))->Bindings()[3].dmxDecrement = {1, 0};
-    add(std::make_unique<CCtrl_PanTilt>(&original, nullptr, nullptr, steps))->SetRect({5, 5, 242, 242});
-    add(std::make_unique<CCtrl_FaderVert>(&original, nullptr, nullptr, nullptr))->SetLocked(true);
-    add(std::make_unique<CCtrl_FaderRotary>(&original, nullptr, nullptr, nullptr));
-    add(std::make_unique<CCtrl_Trichro>(&original, nullptr, nullptr, nullptr))->SetColor(MakeColorRef(1, 1, 1));
-    original.AddPicture(std::make_unique<CCtrl_Bitmap>(&original, nullptr, nullptr, Show() + "_background"))
+    add(std::make_unique<CCtrl_Wheel>(&original, nullptr, steps))->Bindings()[3].dmxDecrement = {1, 0};
+    add(std::make_unique<CCtrl_PanTilt>(&original, nullptr, steps))->SetRect({5, 5, 242, 242});
+    add(std::make_unique<CCtrl_FaderVert>(&original, nullptr, nullptr))->SetLocked(true);
+    add(std::make_unique<CCtrl_FaderRotary>(&original, nullptr, nullptr));
+    add(std::make_unique<CCtrl_Trichro>(&original, nullptr, nullptr))->SetColor(MakeColorRef(1, 1, 1));
+    original.AddPicture(std::make_unique<CCtrl_Bitmap>(&original, nullptr, Show() + "_background"))
         ->SetPicture(Show() + "_background", "stage.png");
 
     const QString first = Show() + "first.csl2";
     ASSERT_TRUE(WriteConsoleFile(original, first));
     CConsoleData read(&m_library);
-    ASSERT_TRUE(ReadConsoleFile(read, first, App(), nullptr));
+    ASSERT_TRUE(ReadConsoleFile(read, first, App()));
     const QString second = Show() + "second.csl2";
     ASSERT_TRUE(WriteConsoleFile(read, second));
     EXPECT_EQ(ReadBytes(second), ReadBytes(first));
@@ -231,7 +231,7 @@ TEST_F(ConsoleFileTest, RefusedFilesLeaveTheConsoleAsItWas)
 
     // A file that is not there yet is a new console of that name.
     CConsoleData fresh(&m_library);
-    EXPECT_TRUE(ReadConsoleFile(fresh, Show() + "later.csl2", App(), nullptr));
+    EXPECT_TRUE(ReadConsoleFile(fresh, Show() + "later.csl2", App()));
     EXPECT_EQ(fresh.FilePath(), Show() + "later.csl2");
     EXPECT_TRUE(fresh.Controls().empty());
     EXPECT_EQ(fresh.settings, CConsoleSettings());
@@ -323,7 +323,7 @@ TEST_F(ConsoleFileTest, SavingNeverLosesThePreviousFile)
 {
     korvane::CKorvaneDoc doc(App(), &m_library);
     EXPECT_TRUE(doc.NeedsSaveAs());
-    doc.Console().AddControl(std::make_unique<CCtrl_Button>(&doc.Console(), nullptr, nullptr, nullptr));
+    doc.Console().AddControl(std::make_unique<CCtrl_Button>(&doc.Console(), nullptr, nullptr));
     doc.SetModified(true);
     const QString path = Show() + "saved.csl2";
     QString error;
@@ -336,7 +336,7 @@ TEST_F(ConsoleFileTest, SavingNeverLosesThePreviousFile)
 
     // A write that fails half-way, as on a full disk, leaves the old file whole.
     for (int i = 0; i < 5; ++i)
-        doc.Console().AddControl(std::make_unique<CCtrl_Label>(&doc.Console(), nullptr, nullptr, nullptr));
+        doc.Console().AddControl(std::make_unique<CCtrl_Label>(&doc.Console(), nullptr, nullptr));
     doc.SetModified(true);
     {
         const CFileSizeLimit limit(256);

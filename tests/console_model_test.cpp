@@ -103,7 +103,7 @@ protected:
     template <typename Kind, typename... Args>
     Kind *Add(Args... args)
     {
-        auto control = std::make_unique<Kind>(&m_console, nullptr, nullptr, args...);
+        auto control = std::make_unique<Kind>(&m_console, nullptr, args...);
         Kind *raw = control.get();
         m_console.AddControl(std::move(control));
         return raw;
@@ -114,7 +114,7 @@ protected:
     {
         m_trees.push_back(Parsed(text));
         const CXmlNode &element = *m_trees.back();
-        return CreateControl(KindOfTag(element.Name()), &m_console, nullptr, &element, parent);
+        return CreateControl(KindOfTag(element.Name()), &m_console, &element, parent);
     }
 
     std::string Written(const CCtrl__Base &control)
@@ -144,7 +144,7 @@ TEST_F(ConsoleModelTest, EveryKindWritesItsElementByteForByte)
     const Case cases[] = {
         {"picture: its name first, no bindings",
          [&]() -> const CCtrl__Base * {
-             auto picture = std::make_unique<CCtrl_Bitmap>(&m_console, nullptr, nullptr, QString());
+             auto picture = std::make_unique<CCtrl_Bitmap>(&m_console, nullptr, QString());
              picture->SetPicture(QString(), QStringLiteral("Stage.png")); // no such file: keeps its rectangle
              picture->SetRect({5, 6, 30, 20});
              picture->Bindings()[0].midi.command = 3;
@@ -285,9 +285,9 @@ TEST_F(ConsoleModelTest, ReadControlsTakeTheFileDefaultsAndNewOnesTheirOwn)
 
     // Pictures are locked unless the file says otherwise.
     m_trees.push_back(Parsed("<Bitmap/>"));
-    EXPECT_TRUE(CCtrl_Bitmap(&m_console, nullptr, m_trees.back().get(), QString()).IsLocked());
+    EXPECT_TRUE(CCtrl_Bitmap(&m_console, m_trees.back().get(), QString()).IsLocked());
     m_trees.push_back(Parsed("<Bitmap Lock=\"0\"/>"));
-    EXPECT_FALSE(CCtrl_Bitmap(&m_console, nullptr, m_trees.back().get(), QString()).IsLocked());
+    EXPECT_FALSE(CCtrl_Bitmap(&m_console, m_trees.back().get(), QString()).IsLocked());
 
     // Malformed numbers read as 0, malformed colours keep the default.
     const auto odd = Read("<Trichro x=\"abc\" y=\"12px\" color=\"#GG0000\" colorTxt=\"#0A0B0C\" sFontTxt=\"\"/>");
@@ -394,7 +394,7 @@ TEST_F(ConsoleModelTest, TextPositionsPlaceTheTextAndMakeRoomForBands)
     EXPECT_EQ(label->TAlignX(), kAlignStart);
     EXPECT_EQ(label->TAlignY(), kAlignEnd);
     EXPECT_EQ(label->ImageOffset(), QPoint(0, 0));
-    CCtrl_Bitmap picture(&m_console, nullptr, nullptr, QString());
+    CCtrl_Bitmap picture(&m_console, nullptr, QString());
     picture.SetTAlignX(kAlignStart);
     EXPECT_EQ(picture.TAlignX(), kAlignCentre);
 }
@@ -509,24 +509,23 @@ TEST_F(ConsoleModelTest, HitTestsTheZoomedImageAreaOnTheShownPage)
     button->SetImageOffset({10, 5});
     button->SetImageSize({20, 10});
     QRect tested;
-    EXPECT_EQ(button->HitTest(110, 55, &tested, false), button);
+    EXPECT_EQ(button->HitTest({110, 55}, 1.0f, false, &tested), button);
     EXPECT_EQ(tested, QRect(110, 55, 20, 10));
-    EXPECT_EQ(button->HitTest(129, 64, nullptr, false), button);
-    EXPECT_EQ(button->HitTest(130, 60, nullptr, false), nullptr); // right edge excluded
-    EXPECT_EQ(button->HitTest(105, 55, nullptr, false), nullptr); // in the rectangle, not the image
+    EXPECT_EQ(button->HitTest({129, 64}, 1.0f, false), button);
+    EXPECT_EQ(button->HitTest({130, 60}, 1.0f, false), nullptr); // right edge excluded
+    EXPECT_EQ(button->HitTest({105, 55}, 1.0f, false), nullptr); // in the rectangle, not the image
 
     // Every edge is zoomed and truncated on its own: 110 * 1.5 = 165, 130 * 1.5 = 195.
-    button->SetZoom(1.5f);
-    button->HitTest(0, 0, &tested, false);
+    button->HitTest({0, 0}, 1.5f, false, &tested);
     EXPECT_EQ(tested, QRect(165, 82, 30, 15));
     button->SetImageOffset({11, 5});
-    button->HitTest(0, 0, &tested, false);
+    button->HitTest({0, 0}, 1.5f, false, &tested);
     EXPECT_EQ(tested, QRect(166, 82, 30, 15)); // 166.5 and 196.5
 
     // Labels and pictures answer on their whole rectangle.
     auto *label = Add<CCtrl_Label>(nullptr);
     label->SetRect({0, 0, 50, 20});
-    EXPECT_EQ(label->HitTest(45, 15, nullptr, false), label);
+    EXPECT_EQ(label->HitTest({45, 15}, 1.0f, false), label);
 
     // A contained control answers on page 0, or on the page shown when asked so.
     auto *pages = Add<CCtrl_GroupButtons>();
@@ -536,15 +535,15 @@ TEST_F(ConsoleModelTest, HitTestsTheZoomedImageAreaOnTheShownPage)
     second->SetIndexInParent(2);
     for (CCtrl__Base *fader : {static_cast<CCtrl__Base *>(first), static_cast<CCtrl__Base *>(second)})
         fader->SetRect({0, 0, 100, 30});
-    EXPECT_EQ(first->HitTest(5, 5, nullptr, false), first);
-    EXPECT_EQ(second->HitTest(5, 5, nullptr, false), nullptr);
+    EXPECT_EQ(first->HitTest({5, 5}, 1.0f, false), first);
+    EXPECT_EQ(second->HitTest({5, 5}, 1.0f, false), nullptr);
     pages->SetValue(2);
-    EXPECT_EQ(first->HitTest(5, 5, nullptr, true), nullptr);
-    EXPECT_EQ(second->HitTest(5, 5, nullptr, true), second);
-    EXPECT_EQ(first->HitTest(5, 5, nullptr, false), first);
+    EXPECT_EQ(first->HitTest({5, 5}, 1.0f, true), nullptr);
+    EXPECT_EQ(second->HitTest({5, 5}, 1.0f, true), second);
+    EXPECT_EQ(first->HitTest({5, 5}, 1.0f, false), first);
 }
 
-TEST_F(ConsoleModelTest, CopyingTakesTheLookButNotBindingsLockOrIdentity)
+TEST_F(ConsoleModelTest, CopiesTakeTheLookButNotBindingsLockOrIdentityAndFindTheirDesignByName)
 {
     auto *source = Add<CCtrl_Button>(nullptr);
     source->SetRect({1, 2, 3, 4});
@@ -555,24 +554,36 @@ TEST_F(ConsoleModelTest, CopyingTakesTheLookButNotBindingsLockOrIdentity)
     source->SetLocked(true);
     source->Bindings()[0].midi.command = 5;
     source->Bindings()[0].pushButton = true;
-    auto *target = Add<CCtrl_Button>(nullptr);
-    target->Bindings()[0].dmx.channel = 7;
-    ASSERT_NE(target->Id(), source->Id());
-    const int targetId = target->Id();
 
-    target->CopyFrom(*source);
-    EXPECT_EQ(target->Rect(), source->Rect());
-    EXPECT_EQ(target->Design(), source->Design());
-    EXPECT_EQ(target->DesignName(), QStringLiteral("push.ccd"));
-    EXPECT_EQ(target->TextAlign(), kTextAbove);
-    EXPECT_EQ(target->TextRect(), source->TextRect());
-    EXPECT_EQ(target->Color(), MakeColorRef(9, 9, 9));
-    EXPECT_EQ(target->Label(0), QStringLiteral("go"));
-    EXPECT_TRUE(target->Bindings()[0].pushButton);
-    EXPECT_FALSE(target->IsLocked());
-    EXPECT_EQ(target->Id(), targetId);
-    EXPECT_EQ(target->Bindings()[0].midi.command, -1);
-    EXPECT_EQ(target->Bindings()[0].dmx.channel, 7);
+    // A copy for the clipboard belongs to no console: it keeps the design's name only.
+    const std::unique_ptr<CCtrl__Base> clip = CloneControl(*source, nullptr);
+    EXPECT_EQ(clip->Design(), nullptr);
+    EXPECT_EQ(clip->DesignName(), QStringLiteral("push.ccd"));
+    EXPECT_EQ(clip->StoredImageSize(), source->StoredImageSize());
+
+    // Pasted into a console, the name is found there: its own designs first, then the library.
+    CConsoleData other(&m_library);
+    CDataCCD &own = AddDesign(other.Designs(), "PUSH.ccd", {{kButtonOff, {10, 10}}});
+    const std::unique_ptr<CCtrl__Base> pasted = CloneControl(*clip, &other);
+    EXPECT_EQ(pasted->Design(), &own);
+    EXPECT_EQ(pasted->StoredImageSize(), source->StoredImageSize()); // the copied size wins
+    const std::unique_ptr<CCtrl__Base> here = CloneControl(*clip, &m_console);
+    EXPECT_EQ(here->Design(), Design("push.ccd"));
+    EXPECT_EQ(here->Rect(), source->Rect());
+    EXPECT_EQ(here->TextAlign(), kTextAbove);
+    EXPECT_EQ(here->TextRect(), source->TextRect());
+    EXPECT_EQ(here->Color(), MakeColorRef(9, 9, 9));
+    EXPECT_EQ(here->Label(0), QStringLiteral("go"));
+    EXPECT_TRUE(here->Bindings()[0].pushButton);
+    EXPECT_FALSE(here->IsLocked());
+    EXPECT_NE(here->Id(), source->Id());
+    EXPECT_EQ(here->Bindings()[0].midi.command, -1);
+
+    // A name no console knows stays, drawn in the default look, as a read control keeps it.
+    source->SetDesignName(QStringLiteral("gone.ccd"));
+    const std::unique_ptr<CCtrl__Base> orphan = CloneControl(*CloneControl(*source, nullptr), &m_console);
+    EXPECT_EQ(orphan->Design(), nullptr);
+    EXPECT_EQ(orphan->DesignName(), QStringLiteral("gone.ccd"));
 }
 
 TEST_F(ConsoleModelTest, GroupsGiveTheirControlsOneBindingSetPerPage)

@@ -1,12 +1,12 @@
 // The main window driven as a user drives it: which commands are available, the editing
 // commands on the active console, zoom limits, the language switch, saving a new console,
-// the window layout, and the question before a modified console closes.
+// the window layout, the question before a modified console closes, views that follow the
+// document, MIDI to the active console, and pasting after the copied console closed.
 #include <QAbstractButton>
 #include <QDockWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
-#include <QPrinter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -15,12 +15,13 @@
 #include "editor/korvane_app.h"
 #include "core/words.h"
 #include "editor/command_table.h"
-#include "editor/console_printing.h"
 #include "editor/dock_preview.h"
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
 #include "editor/ribbon.h"
 #include "editor/save_as_flow.h"
+#include "midi/midi_handler.h"
+#include "model/change_values.h"
 #include "model/ctrl_factory.h"
 #include "model/korvane_doc.h"
 #include "test_support.h"
@@ -69,7 +70,7 @@ protected:
     {
         auto &data = console->Document().Console();
         auto *control = data.AddControl(
-            dataConsole::CreateControl(dataConsole::kCtrlLabel, &data, &console->View().Canvas(), nullptr, nullptr));
+            dataConsole::CreateControl(dataConsole::kCtrlLabel, &data, nullptr, nullptr));
         control->SetRect(rect);
         return control;
     }
@@ -87,6 +88,7 @@ TEST_F(MainFrameTest, CommandsFollowTheActiveConsoleAndItsSelection)
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Console Editor"));
 
     CChildFrame *console = frame->NewConsole();
+    CKorvaneDoc &doc = console->Document();
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Console Editor - Console1"));
     EXPECT_TRUE(Enabled(kIdCreateButton));
     EXPECT_FALSE(Enabled(kIdCopy));
@@ -94,20 +96,20 @@ TEST_F(MainFrameTest, CommandsFollowTheActiveConsoleAndItsSelection)
     auto *a = Add(console, QRect(10, 10, 50, 20));
     auto *b = Add(console, QRect(100, 50, 50, 20));
     auto *c = Add(console, QRect(200, 90, 50, 20));
-    console->View().Canvas().SetSelection({a, b});
+    doc.SetSelection({a, b});
     EXPECT_TRUE(Enabled(kIdCopy));
     EXPECT_TRUE(Enabled(kIdAlignLeft));
     EXPECT_FALSE(Enabled(kIdSpreadVertically));
-    console->View().Canvas().SetSelection({a, b, c});
+    doc.SetSelection({a, b, c});
     EXPECT_TRUE(Enabled(kIdSpreadVertically));
 
     // A create command waits for a click; Select cancels it.
     frame->RunCommand(kIdCreateWheel);
-    EXPECT_EQ(frame->EditState().pendingKind, kPendingWheel);
+    EXPECT_EQ(frame->EditState().pendingKind, dataConsole::kCtrlWheel);
     EXPECT_TRUE(frame->Ribbon().Action(kIdCreateWheel)->isChecked());
     EXPECT_FALSE(Enabled(kIdCopy));
     frame->RunCommand(kIdSelect);
-    EXPECT_EQ(frame->EditState().pendingKind, kPendingNone);
+    EXPECT_FALSE(frame->EditState().IsPlacing());
 
     // Align through the ribbon marks the console modified, in the title too.
     frame->RunCommand(kIdAlignLeft);
@@ -117,17 +119,26 @@ TEST_F(MainFrameTest, CommandsFollowTheActiveConsoleAndItsSelection)
     EXPECT_EQ(a->Rect().x(), 10);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Console Editor - Console1"));
 
-    // Copy, delete, paste: copies at the same places.
+    // Copy, delete, paste: with the originals gone, the copies take their places.
     frame->RunCommand(kIdCopy);
     frame->RunCommand(kIdDelete);
-    EXPECT_TRUE(console->Document().Console().Controls().empty());
+    EXPECT_TRUE(doc.Console().Controls().empty());
     EXPECT_TRUE(Enabled(kIdPaste));
     frame->RunCommand(kIdPaste);
-    ASSERT_EQ(console->Document().Console().Controls().size(), 3u);
-    EXPECT_EQ(console->Document().Console().Controls()[2]->Rect(), QRect(200, 90, 50, 20));
-    console->View().Canvas().ClearSelection();
+    ASSERT_EQ(doc.Console().Controls().size(), 3u);
+    EXPECT_EQ(doc.Console().Controls()[2]->Rect(), QRect(200, 90, 50, 20));
+    EXPECT_EQ(doc.Selection().size(), 3u);
+    doc.SetSelection({});
     frame->RunCommand(kIdSelectAll);
-    EXPECT_EQ(console->View().Canvas().Selection().size(), 3u);
+    EXPECT_EQ(doc.Selection().size(), 3u);
+
+    // The snap flag and the lock carry their check marks from the document.
+    frame->RunCommand(kIdSnapToGrid);
+    EXPECT_FALSE(frame->Ribbon().Action(kIdSnapToGrid)->isChecked());
+    frame->RunCommand(kIdUndo);
+    EXPECT_TRUE(frame->Ribbon().Action(kIdSnapToGrid)->isChecked());
+    frame->RunCommand(kIdLock);
+    EXPECT_TRUE(frame->Ribbon().Action(kIdLock)->isChecked());
 
     // Zoom out stops being offered once below 0.2.
     int steps = 0;
@@ -139,7 +150,7 @@ TEST_F(MainFrameTest, CommandsFollowTheActiveConsoleAndItsSelection)
     EXPECT_EQ(steps, 8);
     EXPECT_LT(console->View().Zoom(), 0.2f);
     EXPECT_GT(console->View().Zoom(), 0.19f);
-    console->Document().SetModified(false);
+    doc.SetModified(false);
 }
 
 TEST_F(MainFrameTest, SavingANewConsoleAsksForANameAndAddsTheExtension)
@@ -240,53 +251,97 @@ TEST_F(MainFrameTest, ChoosingALanguageRefreshesTheCaptions)
     Localisation().Unload();
 }
 
-TEST_F(MainFrameTest, PrintingDrawsTheConsoleOnThePage)
+TEST_F(MainFrameTest, CanvasPreviewAndCommandsFollowTheDocumentAlone)
 {
     CChildFrame *console = frame->NewConsole();
-    Add(console, QRect(10, 10, 50, 20));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString pdf = m_dir.filePath(QStringLiteral("console.pdf"));
-    printer.setOutputFileName(pdf);
-    ASSERT_TRUE(PrintConsole(printer, console->Document().Console(), nullptr));
-    const std::string bytes = korvane::test::ReadBytes(pdf);
-    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
-    EXPECT_NE(bytes.find("/Image"), std::string::npos); // the console went onto the page
-}
+    CKorvaneDoc &doc = console->Document();
+    auto *label = Add(console, QRect(20, 20, 120, 40));
+    label->SetLabel(0, QStringLiteral("WWWW"));
+    label->SetFontSize(24);
+    QApplication::processEvents();
+    const QImage canvasBefore = console->View().Canvas().grab().toImage();
+    const QImage previewBefore = frame->Preview().widget()->grab().toImage();
+    ASSERT_FALSE(Enabled(kIdUndo));
 
-TEST_F(MainFrameTest, ThePreviewShowsTheActiveConsoleAsItPlays)
-{
-    CChildFrame *console = frame->NewConsole();
-    auto &data = console->Document().Console();
-    auto *button = data.AddControl(
-        dataConsole::CreateControl(dataConsole::kCtrlButton, &data, &console->View().Canvas(), nullptr, nullptr));
-    button->SetRect(QRect(20, 20, 80, 40));
-    button->Bindings()[0].midi = {.command = 60, .channel = -1, .status = dataConsole::kStatusNoteOnOff};
-    EXPECT_EQ(frame->Preview().Canvas(), &console->View().Canvas());
-    console->View().Canvas().repaint();
-    const QImage before = frame->Preview().widget()->grab().toImage();
-    // The editing canvas keeps the button at rest; the preview shows it pressed.
-    ASSERT_TRUE(console->View().Canvas().ApplyMidiInput(60, 0, dataConsole::kStatusNoteOn, 100));
-    console->View().Canvas().repaint();
-    const QImage after = frame->Preview().widget()->grab().toImage();
-    EXPECT_NE(before, after);
-    EXPECT_EQ(before.size(), after.size());
+    // A command pushed on the document, no widget involved: every view follows its signal.
+    doc.Push(std::make_unique<CChangeValues<dataConsole::ColorRef>>(
+        doc, QStringLiteral("Text colour"), std::vector<dataConsole::CCtrl__Base *>{label},
+        [](const dataConsole::CCtrl__Base &c) { return c.TextColor(); },
+        [](dataConsole::CCtrl__Base &c, const dataConsole::ColorRef &v) { c.SetTextColor(v); },
+        MakeColorRef(255, 0, 0)));
+    QApplication::processEvents();
+    EXPECT_NE(console->View().Canvas().grab().toImage(), canvasBefore);
+    EXPECT_NE(frame->Preview().widget()->grab().toImage(), previewBefore);
+    EXPECT_TRUE(Enabled(kIdUndo));
+    EXPECT_EQ(frame->Tabs().tabText(0), QStringLiteral("Console1*"));
+    doc.UndoStack().undo();
+    QApplication::processEvents();
+    EXPECT_EQ(console->View().Canvas().grab().toImage(), canvasBefore);
+    EXPECT_EQ(frame->Tabs().tabText(0), QStringLiteral("Console1"));
+
     // The arrow keys move the selection from the preview too.
-    console->View().Canvas().SetSelection({button});
+    doc.SetSelection({label});
     QTest::keyClick(&frame->Preview(), Qt::Key_Left);
-    EXPECT_EQ(button->Rect().topLeft(), QPoint(19, 20));
+    EXPECT_EQ(label->Rect().topLeft(), QPoint(19, 20));
     frame->Tabs().clear();
-    EXPECT_EQ(frame->Preview().Canvas(), nullptr);
+    EXPECT_EQ(frame->Preview().Document(), nullptr);
 }
 
-TEST(ThemeDescription, EntriesNeedBothTheirSchemeAndTheirSize)
+TEST_F(MainFrameTest, MidiReachesTheActiveConsoleOnly)
 {
-    const QString text = QStringLiteral("[Documentation]\nColorSchemes=Ignored\nSizes=Ignored\n"
-                                        "[File.Normal]\ncolorschemes=  Black\r\nSIZES= NormalSize\n"
-                                        "[file.Big]\nColorSchemes=Blue\n[Other]\nSizes=Large\n"
-                                        "[FILE.Small]\nSizes=Small\nColorSchemes=Silver\n");
-    const std::vector<ThemeEntry> entries = ReadThemeDescription(text);
-    ASSERT_EQ(entries.size(), 2u); // Big lost its size to the section that ended it
-    EXPECT_EQ(entries[0], (ThemeEntry{QStringLiteral("Normal.ini"), QStringLiteral("Black"), QStringLiteral("NormalSize")}));
-    EXPECT_EQ(entries[1], (ThemeEntry{QStringLiteral("Small.ini"), QStringLiteral("Silver"), QStringLiteral("Small")}));
+    // The path start-up installs: a message posted to the application, as the MIDI thread
+    // does, plays onto the console whose tab is current.
+    const std::unique_ptr<CMidiInDispatcher> route = RouteMidiToActiveConsole(*frame);
+    CChildFrame *first = frame->NewConsole();
+    CChildFrame *second = frame->NewConsole();
+    std::vector<dataConsole::CCtrl__Base *> buttons;
+    for (CChildFrame *console : {first, second}) {
+        auto &data = console->Document().Console();
+        auto *button = data.AddControl(dataConsole::CreateControl(dataConsole::kCtrlButton, &data, nullptr, nullptr));
+        button->SetRect(QRect(20, 20, 80, 40));
+        button->Bindings()[0].midi = {.command = 60, .channel = -1, .status = dataConsole::kStatusNoteOnOff};
+        buttons.push_back(button);
+    }
+    frame->Tabs().setCurrentWidget(first);
+    QApplication::processEvents();
+    const QImage before = frame->Preview().widget()->grab().toImage();
+    QCoreApplication::postEvent(qApp, new CMidiInEvent(MidiInMessage{60, 0, dataConsole::kStatusNoteOn, 100}));
+    QApplication::processEvents();
+    EXPECT_EQ(buttons[0]->ValueAt(0), 127);
+    EXPECT_EQ(buttons[1]->ValueAt(0), 0);
+    // The preview shows it pressed; the editing canvas keeps it at rest; nothing is modified.
+    EXPECT_NE(frame->Preview().widget()->grab().toImage(), before);
+    EXPECT_FALSE(first->Document().IsModified());
+}
+
+TEST_F(MainFrameTest, PastingAfterTheCopiedConsoleClosedTakesTheDesignByName)
+{
+    // A console outside the console folder brings its own designs: copy from it, close it.
+    const QString show = m_dir.filePath(QStringLiteral("elsewhere"));
+    korvane::test::WriteImage(show + QStringLiteral("/_ccd/amber.png"), QSize(64, 32), Qt::yellow);
+    korvane::test::WriteText(show + QStringLiteral("/_ccd/Amber.ccd"),
+                             korvane::test::DesignFile("<Button ImageOff=\"amber.png\" ImageOn=\"amber.png\"/>"));
+    korvane::test::WriteText(show + QStringLiteral("/Show.csl2"),
+                             korvane::test::ConsoleFile("<Button x=\"10\" y=\"10\" cx=\"64\" cy=\"32\" "
+                                                        "control_file_draw=\"Amber.ccd\"/>"));
+    CChildFrame *source = frame->OpenConsole(show + QStringLiteral("/Show.csl2"));
+    ASSERT_TRUE(source);
+    ASSERT_TRUE(source->Document().Console().Controls()[0]->Design());
+    frame->RunCommand(kIdSelectAll);
+    frame->RunCommand(kIdCopy);
+    ASSERT_TRUE(frame->CloseConsole(source));
+
+    // Pasted elsewhere, the copy keeps the name; that console has no such design.
+    CChildFrame *target = frame->NewConsole();
+    frame->RunCommand(kIdPaste);
+    ASSERT_EQ(target->Document().Console().Controls().size(), 1u);
+    const dataConsole::CCtrl__Base &pasted = *target->Document().Console().Controls()[0];
+    EXPECT_EQ(pasted.DesignName(), QStringLiteral("Amber.ccd"));
+    EXPECT_EQ(pasted.Design(), nullptr);
+    target->View().Canvas().grab(); // drawn in the default look, with nothing freed behind it
+    // Pasted again over the first copy, the second lands a grid step away, where it shows.
+    frame->RunCommand(kIdPaste);
+    ASSERT_EQ(target->Document().Console().Controls().size(), 2u);
+    EXPECT_EQ(target->Document().Console().Controls()[1]->Rect(), QRect(30, 30, 64, 32));
+    target->Document().SetModified(false);
 }

@@ -47,7 +47,7 @@ protected:
     Kind *Bound(int command, int channel, int status, Parent... parent)
     {
         auto *control = static_cast<Kind *>(
-            m_console.AddControl(std::make_unique<Kind>(&m_console, nullptr, nullptr, parent...)));
+            m_console.AddControl(std::make_unique<Kind>(&m_console, nullptr, parent...)));
         Bind(control->Bindings()[0].midi, command, channel, status);
         return control;
     }
@@ -148,7 +148,7 @@ TEST_F(MidiDispatchTest, IndexPlaysLikeAWalkOverEveryControl)
             const int kind = pick(kCtrlButton, kCtrlPanTilt);
             CCtrl__Base *parent =
                 groups.empty() || pick(0, 2) ? nullptr : groups[size_t(pick(0, int(groups.size()) - 1))];
-            CCtrl__Base *c = console.AddControl(CreateControl(kind, &console, nullptr, nullptr, parent));
+            CCtrl__Base *c = console.AddControl(CreateControl(kind, &console, nullptr, parent));
             if (kind == kCtrlGroupButtons || kind == kCtrlGroupIncDec)
                 c->SetDesign(kind == kCtrlGroupButtons ? &m_pages : &m_steps), groups.push_back(c);
             for (int g = 0; g < c->Bindings().Count(); ++g) {

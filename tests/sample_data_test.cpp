@@ -138,7 +138,7 @@ TEST(SampleDataTest, ConsolesReadAndWriteBackUnchangedWithEveryDesignFound)
     for (const QString &path : consoles) {
         SCOPED_TRACE(path.toStdString());
         CConsoleData console(&library);
-        ASSERT_TRUE(ReadConsoleFile(console, path, kAppFolder, nullptr));
+        ASSERT_TRUE(ReadConsoleFile(console, path, kAppFolder));
         EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(", ").toStdString();
         ASSERT_TRUE(WriteConsoleFile(console, out.filePath("copy.csl2")));
         EXPECT_EQ(ReadBytes(out.filePath("copy.csl2")), ReadBytes(path));

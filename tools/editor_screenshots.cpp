@@ -63,22 +63,23 @@ int main(int argc, char **argv)
 
     // A few faders selected, the primary last, as before an alignment.
     CCtrlConsole &canvas = console->View().Canvas();
+    CKorvaneDoc &doc = console->Document();
     std::vector<dataConsole::CCtrl__Base *> faders;
-    for (auto &control : console->Document().Console().Controls()) {
+    for (auto &control : doc.Console().Controls()) {
         if (control->Kind() == dataConsole::kCtrlFaderVert && faders.size() < 4)
             faders.push_back(control.get());
     }
-    canvas.SetSelection(faders);
+    doc.SetSelection(faders);
     frame.UpdateCommandStates();
     bool ok = Save(frame, out + QStringLiteral("/editor_selection.png"));
 
     // A wheel waiting to be placed, and one control moved with the arrow keys.
-    canvas.SetSelection({faders.front()});
+    doc.SetSelection({faders.front()});
     frame.RunCommand(kIdCreateWheel);
-    const QCursor pointer = PlacementCursor(kPendingWheel);
+    const QCursor pointer = PlacementCursor(dataConsole::kCtrlWheel);
     const QPoint spot = canvas.mapTo(&frame, QPoint(860, 520));
     ok = Save(frame, out + QStringLiteral("/editor_placing.png"), &pointer, spot) && ok;
     frame.RunCommand(kIdSelect);
-    console->Document().SetModified(false);
+    doc.SetModified(false);
     return ok ? 0 : 1;
 }

@@ -91,7 +91,7 @@ public:
     // the pages of `group` when one is given.
     CCtrl__Base &Add(int kind, const char *designName, CCtrl__Base *group = nullptr)
     {
-        std::unique_ptr<CCtrl__Base> control = CreateControl(kind, &m_console, nullptr, nullptr, group);
+        std::unique_ptr<CCtrl__Base> control = CreateControl(kind, &m_console, nullptr, group);
         if (designName) {
             const QString name = QString::fromLatin1(designName);
             CDataCCD *design = FindDesign(m_console.Designs(), m_library, name);
@@ -130,7 +130,7 @@ public:
     CCtrl_Bitmap &AddPicture(QPoint at, const char *name)
     {
         const QString folder = korvane::CAppFolders(m_appFolder).BackgroundFolder();
-        auto picture = std::make_unique<CCtrl_Bitmap>(&m_console, nullptr, nullptr, folder);
+        auto picture = std::make_unique<CCtrl_Bitmap>(&m_console, nullptr, folder);
         picture->SetRect(QRect(at, QSize(0, 0)));
         picture->SetPicture(folder, QString::fromLatin1(name));
         if (!picture->Picture())

@@ -37,7 +37,7 @@ bool ReadConsoleAsEditor(const QString &appFolder, const QString &in, dataConsol
     }
     CPrintingSink sink;
     const CScopedMessageSink installed(&sink);
-    if (!dataConsole::ReadConsoleFile(console, in, appFolder, nullptr, report)) {
+    if (!dataConsole::ReadConsoleFile(console, in, appFolder, report)) {
         if (!sink.ErrorReported())
             QTextStream(stderr) << "korvane-cli: cannot read " << in << ": not a console file" << Qt::endl;
         return false;

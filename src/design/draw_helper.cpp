@@ -143,6 +143,18 @@ std::array<QRect, CCadreSelect::kHandleCount> SelectionHandles(const QRect &rect
     };
 }
 
+CCadreSelect RecordedSelectionFrame(const QRect &rect, int handleMask)
+{
+    CCadreSelect frame;
+    const auto handles = SelectionHandles(rect);
+    for (int i = 0; i < CCadreSelect::kHandleCount; ++i) {
+        if (handleMask & (1 << i))
+            frame.SetHandle(i + 1, handles[size_t(i)]);
+    }
+    frame.SetFrame(rect);
+    return frame;
+}
+
 void DrawSelectionFrame(QPainter &painter, const QRect &rect, bool primary, int handleMask, CCadreSelect *record,
                         QColor frameColour)
 {

@@ -51,6 +51,9 @@ inline constexpr int kConsoleHandles = 56;
 
 // The handle squares of a frame around `rect`, in the order of CCadreSelect.
 std::array<QRect, CCadreSelect::kHandleCount> SelectionHandles(const QRect &rect);
+// What drawing the selection frame of `rect` with `handleMask` records: the frame, and the
+// squares of the handles in the mask (the others stay empty, as they cannot be grabbed).
+CCadreSelect RecordedSelectionFrame(const QRect &rect, int handleMask);
 // Draws the selection frame of `rect`: handles in the mask filled (and recorded into `record`
 // when given), the others outlined with a small marker beside them; the outline in
 // `frameColour`, or the primary/secondary colour when it is invalid.

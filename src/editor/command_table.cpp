@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "core/word_ids.h"
+#include "model/ctrl_base.h"
 
 namespace korvane {
 namespace {
@@ -129,6 +130,17 @@ QList<QPair<int, QString>> DefaultLanguageEntries()
     for (int language = 0; language < kLanguageCommandCount; ++language)
         entries.append({language, QString::fromUtf8(FindCommand(LanguageCommandId(language))->text)});
     return entries;
+}
+
+int CtrlKindOfCommand(int id)
+{
+    using namespace dataConsole;
+    // In the order of the create commands, 822 to 832.
+    static constexpr int kKinds[] = {kCtrlBitmap,    kCtrlLabel,   kCtrlButton,  kCtrlFaderHorz,
+                                     kCtrlFaderVert, kCtrlFaderRotary, kCtrlWheel, kCtrlTrichro,
+                                     kCtrlPanTilt,   kCtrlGroupButtons, kCtrlGroupIncDec};
+    const int index = id - kIdCreateImage;
+    return index >= 0 && index < int(std::size(kKinds)) ? kKinds[index] : kCtrlNone;
 }
 
 } // namespace korvane

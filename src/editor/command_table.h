@@ -22,7 +22,7 @@ enum CommandId : int {
     kIdLanguageFirst = 788, // language n is command 788 + n
     kIdLanguageLast = 806,
 
-    kIdSelect = 821, // pending kind = id - kIdSelect for 821..832
+    kIdSelect = 821, // 821..832: Select, then a create command per kind of control
     kIdCreateImage = 822,
     kIdCreateLabel = 823,
     kIdCreateButton = 824,
@@ -76,11 +76,9 @@ inline constexpr int LanguageCommandId(int language)
     return kIdLanguageFirst + language;
 }
 
-// The pending kind that create command `id` (821..832) sets; 0 for Select.
-inline constexpr int PendingKindOf(int id)
-{
-    return id - kIdSelect;
-}
+// The control kind that create command `id` (822..832) places; kCtrlNone for Select and any
+// other command.
+int CtrlKindOfCommand(int id);
 
 struct CommandInfo
 {

@@ -8,10 +8,11 @@
 
 #include "model/console_data.h"
 #include "model/console_draw.h"
+#include "model/zoom.h"
 
 namespace korvane {
 
-bool PrintConsole(QPrinter &printer, dataConsole::CConsoleData &console, const QImage *background)
+bool PrintConsole(QPrinter &printer, const dataConsole::CConsoleData &console, const QImage *background)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -21,7 +22,7 @@ bool PrintConsole(QPrinter &printer, dataConsole::CConsoleData &console, const Q
     const double scale = std::min(page.width() / surface.width(), page.height() / surface.height());
     // Rendered at the page's own resolution, so faders' scales and texts print sharp; the
     // editor's zoom range bounds it.
-    const float zoom = float(std::clamp(scale, 0.1, 10.0));
+    const float zoom = dataConsole::ClampZoom(float(scale));
     const QImage image = dataConsole::RenderConsole(console, zoom, background);
     const QSizeF printed = surface * scale;
     const QRectF target(QPointF((page.width() - printed.width()) / 2, (page.height() - printed.height()) / 2), printed);

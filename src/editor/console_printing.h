@@ -13,6 +13,6 @@ namespace korvane {
 
 // Draws the console onto the printer's page, scaled to fit it and centred, keeping its
 // proportions. False when the printer cannot be drawn on.
-bool PrintConsole(QPrinter &printer, dataConsole::CConsoleData &console, const QImage *background);
+bool PrintConsole(QPrinter &printer, const dataConsole::CConsoleData &console, const QImage *background);
 
 } // namespace korvane

@@ -8,6 +8,7 @@
 #include "editor/ctrl_console.h"
 #include "model/console_data.h"
 #include "model/console_draw.h"
+#include "model/edit_operations.h"
 #include "model/korvane_doc.h"
 
 namespace korvane {
@@ -15,20 +16,21 @@ namespace korvane {
 class CDockPreview::CContent : public QWidget
 {
 public:
-    explicit CContent(CDockPreview &pane) : m_pane(pane) {}
+    explicit CContent(CDockPreview &pane) : m_pane(pane) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), WorkspaceColour(palette()));
-        CCtrlConsole *canvas = m_pane.Canvas();
-        if (!canvas || !canvas->Document())
+        painter.fillRect(event->rect(), WorkspaceColour(palette()));
+        const CKorvaneDoc *doc = m_pane.Document();
+        if (!doc)
             return;
         // The console at zoom 1 with its controls' values, as the operator will see it; only
-        // the part uncovered or changed, as this follows every repaint of the canvas.
-        dataConsole::DrawConsoleSurface(painter, canvas->Document()->Console(), 1.0f, canvas->BackgroundImage(), true,
-                                        event->rect());
+        // the part uncovered or changed.
+        const dataConsole::CDrawContext context{1.0f, QPoint(dataConsole::kCanvasMargin, dataConsole::kCanvasMargin),
+                                                dataConsole::VisibleAreaOf(rect()), true};
+        dataConsole::DrawConsoleSurface(painter, doc->Console(), context, m_pane.BackgroundImage(), event->rect());
     }
 
 private:
@@ -42,30 +44,44 @@ CDockPreview::CDockPreview(QWidget *parent) : QScrollArea(parent), m_content(new
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void CDockPreview::SetCanvas(CCtrlConsole *canvas)
+void CDockPreview::SetDocument(CKorvaneDoc *doc)
 {
-    disconnect(m_redrawn);
-    m_canvas = canvas;
-    if (canvas)
-        m_redrawn = connect(canvas, &CCtrlConsole::redrawn, this, &CDockPreview::Refresh);
+    if (m_doc)
+        disconnect(m_doc, nullptr, this, nullptr);
+    m_doc = doc;
+    if (doc)
+        connect(doc, &CKorvaneDoc::changed, this, &CDockPreview::Refresh);
     Refresh();
+}
+
+void CDockPreview::SetBackgroundImage(const QImage *image)
+{
+    m_background = image;
+    m_content->update();
 }
 
 void CDockPreview::keyPressEvent(QKeyEvent *event)
 {
     const std::optional<QPoint> step = ArrowStep(event->key());
-    if (step && m_canvas)
-        m_canvas->MoveSelectionBy(*step);
+    if (step && m_doc)
+        m_doc->Push(MakeNudgeCommand(*m_doc, *step));
     else
         QScrollArea::keyPressEvent(event);
+}
+
+void CDockPreview::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    Refresh();
 }
 
 void CDockPreview::Refresh()
 {
     QSize size(0, 0);
-    if (m_canvas && m_canvas->Document()) {
-        const auto &settings = m_canvas->Document()->Console().settings;
-        size = QSize(settings.width, settings.height) + QSize(2 * dataConsole::kCanvasMargin, 2 * dataConsole::kCanvasMargin);
+    if (m_doc) {
+        const auto &settings = m_doc->Console().settings;
+        size = QSize(settings.width, settings.height) +
+               QSize(2 * dataConsole::kCanvasMargin, 2 * dataConsole::kCanvasMargin);
     }
     // At least the visible area, so the pane's colour fills what lies around the console.
     m_content->resize(size.expandedTo(viewport()->size()));

@@ -1,13 +1,16 @@
 // The preview pane: the active console as it plays, at its natural size, with the values
-// its controls hold (those a MIDI surface sets, for instance), without grid or selection.
+// its controls hold (those a MIDI surface sets, for instance), without grid or selection. It
+// draws again when the document announces a change, and only then.
 #pragma once
 
 #include <QPointer>
 #include <QScrollArea>
 
+class QImage;
+
 namespace korvane {
 
-class CCtrlConsole;
+class CKorvaneDoc;
 
 class CDockPreview : public QScrollArea
 {
@@ -16,21 +19,25 @@ class CDockPreview : public QScrollArea
 public:
     explicit CDockPreview(QWidget *parent = nullptr);
 
-    // Follows `canvas` (or none): the preview is drawn again after each of its repaints.
-    void SetCanvas(CCtrlConsole *canvas);
-    CCtrlConsole *Canvas() const { return m_canvas; }
+    // Shows `doc` (or none).
+    void SetDocument(CKorvaneDoc *doc);
+    CKorvaneDoc *Document() const { return m_doc; }
+    // The default background image (null: none), shared with the canvases.
+    void SetBackgroundImage(const QImage *image);
+    const QImage *BackgroundImage() const { return m_background; }
     // Lays the content out for the console's size and draws it again.
     void Refresh();
 
 protected:
     // The arrow keys move the selection of the console shown, as on its canvas.
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     class CContent;
     CContent *m_content;
-    QPointer<CCtrlConsole> m_canvas;
-    QMetaObject::Connection m_redrawn;
+    QPointer<CKorvaneDoc> m_doc;
+    const QImage *m_background = nullptr;
 };
 
 } // namespace korvane

@@ -15,20 +15,20 @@ constexpr int kCursorSize = 32;
 constexpr int kHotSpot = 7;
 
 // A small picture of each kind in the 16 x 16 box at the cursor's lower right.
-void DrawKindGlyph(QPainter &p, int pending)
+void DrawKindGlyph(QPainter &p, int kind)
 {
     const QRectF box(14, 14, 16, 16);
     p.setPen(QPen(Qt::black, 1.5));
     p.setBrush(Qt::white);
-    switch (pending) {
-    case kPendingImage: {
+    switch (kind) {
+    case dataConsole::kCtrlBitmap: {
         p.drawRect(box.adjusted(0, 2, 0, -2));
         p.setBrush(Qt::black);
         const QPointF hills[] = {{15, 27}, {20, 20}, {24, 24}, {26, 22}, {29, 27}};
         p.drawPolygon(hills, 5);
         break;
     }
-    case kPendingLabel: {
+    case dataConsole::kCtrlLabel: {
         QFont font;
         font.setPixelSize(16);
         font.setBold(true);
@@ -36,27 +36,27 @@ void DrawKindGlyph(QPainter &p, int pending)
         p.drawText(box, Qt::AlignCenter, QStringLiteral("T"));
         break;
     }
-    case kPendingButton:
+    case dataConsole::kCtrlButton:
         p.drawRoundedRect(box.adjusted(0, 3, 0, -3), 3, 3);
         break;
-    case kPendingFaderHorz:
+    case dataConsole::kCtrlFaderHorz:
         p.drawLine(QPointF(14, 22), QPointF(30, 22));
         p.drawRect(QRectF(19, 17, 5, 10));
         break;
-    case kPendingFaderVert:
+    case dataConsole::kCtrlFaderVert:
         p.drawLine(QPointF(22, 14), QPointF(22, 30));
         p.drawRect(QRectF(17, 19, 10, 5));
         break;
-    case kPendingRotary:
+    case dataConsole::kCtrlFaderRotary:
         p.drawEllipse(box.adjusted(1, 1, -1, -1));
         p.drawLine(QPointF(22, 22), QPointF(17, 27));
         break;
-    case kPendingWheel:
+    case dataConsole::kCtrlWheel:
         p.drawRoundedRect(QRectF(17, 14, 10, 16), 3, 3);
         for (int y = 17; y <= 27; y += 3)
             p.drawLine(QPointF(18, y), QPointF(26, y));
         break;
-    case kPendingTrichro: {
+    case dataConsole::kCtrlTrichro: {
         QConicalGradient hues(box.center(), 0);
         for (int i = 0; i <= 6; ++i)
             hues.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
@@ -64,18 +64,18 @@ void DrawKindGlyph(QPainter &p, int pending)
         p.drawEllipse(box.adjusted(1, 1, -1, -1));
         break;
     }
-    case kPendingPanTilt:
+    case dataConsole::kCtrlPanTilt:
         p.drawRect(box.adjusted(1, 1, -1, -1));
         p.drawLine(QPointF(22, 16), QPointF(22, 28));
         p.drawLine(QPointF(16, 22), QPointF(28, 22));
         p.setBrush(Qt::black);
         p.drawEllipse(QPointF(25, 19), 2, 2);
         break;
-    case kPendingGroupButtons:
+    case dataConsole::kCtrlGroupButtons:
         for (int i = 0; i < 4; ++i)
             p.drawRect(QRectF(15 + (i % 2) * 8, 15 + (i / 2) * 8, 6, 6));
         break;
-    case kPendingGroupIncDec: {
+    case dataConsole::kCtrlGroupIncDec: {
         p.drawRect(box.adjusted(0, 3, 0, -3));
         QFont font;
         font.setPixelSize(11);
@@ -89,7 +89,7 @@ void DrawKindGlyph(QPainter &p, int pending)
     }
 }
 
-QPixmap PlacementPixmap(int pending)
+QPixmap PlacementPixmap(int kind)
 {
     QPixmap pixmap(kCursorSize, kCursorSize);
     pixmap.fill(Qt::transparent);
@@ -101,24 +101,24 @@ QPixmap PlacementPixmap(int pending)
         p.drawLine(QPointF(kHotSpot + 0.5, 0.5), QPointF(kHotSpot + 0.5, 2 * kHotSpot + 0.5));
         p.drawLine(QPointF(0.5, kHotSpot + 0.5), QPointF(2 * kHotSpot + 0.5, kHotSpot + 0.5));
     }
-    DrawKindGlyph(p, pending);
+    DrawKindGlyph(p, kind);
     return pixmap;
 }
 
 } // namespace
 
-QCursor PlacementCursor(int pendingKind)
+QCursor PlacementCursor(int kind)
 {
     static std::map<int, QCursor> cursors;
-    const auto found = cursors.find(pendingKind);
+    const auto found = cursors.find(kind);
     if (found != cursors.end())
         return found->second;
-    return cursors.emplace(pendingKind, QCursor(PlacementPixmap(pendingKind), kHotSpot, kHotSpot)).first->second;
+    return cursors.emplace(kind, QCursor(PlacementPixmap(kind), kHotSpot, kHotSpot)).first->second;
 }
 
 std::optional<QCursor> CursorForState(const CEditState &state, bool consoleLocked)
 {
-    if (state.pendingKind > kPendingNone && state.pendingKind < kPendingKindCount)
+    if (state.pendingKind >= 0 && state.pendingKind < dataConsole::kCtrlKindCount)
         return PlacementCursor(state.pendingKind);
     if (consoleLocked)
         return std::nullopt;

@@ -12,8 +12,8 @@ namespace korvane {
 
 // The cursor for the edit state, or nothing when the window's own cursor applies.
 std::optional<QCursor> CursorForState(const CEditState &state, bool consoleLocked);
-// The placement cursor of a pending kind (1 to 11): a cross whose hot spot is where the
-// control's top-left corner lands, with a small picture of the kind beside it.
-QCursor PlacementCursor(int pendingKind);
+// The placement cursor of a control kind: a cross whose hot spot is where the control's
+// top-left corner lands, with a small picture of the kind beside it.
+QCursor PlacementCursor(int kind);
 
 } // namespace korvane

@@ -2,6 +2,8 @@
 // control the next click places. The main window owns it.
 #pragma once
 
+#include "model/ctrl_base.h"
+
 namespace korvane {
 
 // What the left button does on a canvas. The resize modes are the selection frame's hit-test
@@ -20,30 +22,13 @@ enum EditMode : int {
     kModeResizeLeft = 10,
 };
 
-// The kind the next click places, as the create commands number them (0: none).
-enum PendingKind : int {
-    kPendingNone = 0,
-    kPendingImage = 1,
-    kPendingLabel = 2,
-    kPendingButton = 3,
-    kPendingFaderHorz = 4,
-    kPendingFaderVert = 5,
-    kPendingRotary = 6,
-    kPendingWheel = 7,
-    kPendingTrichro = 8,
-    kPendingPanTilt = 9,
-    kPendingGroupButtons = 10,
-    kPendingGroupIncDec = 11,
-};
-inline constexpr int kPendingKindCount = 12;
-
-// The control kind code of a pending kind; -1 for none.
-int ControlKindOfPending(int pending);
-
 struct CEditState
 {
     int mode = kModeIdle;
-    int pendingKind = kPendingNone;
+    // The control kind the next click places (dataConsole::CtrlKind); kCtrlNone for none.
+    int pendingKind = dataConsole::kCtrlNone;
+
+    bool IsPlacing() const { return pendingKind != dataConsole::kCtrlNone; }
 };
 
 } // namespace korvane

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPalette>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStyleFactory>
@@ -13,9 +14,8 @@
 #include "core/words.h"
 #include "design/default_look.h"
 #include "midi/midi_in_device.h"
-#include "editor/ctrl_console.h"
-#include "editor/korvane_view.h"
 #include "editor/main_frame.h"
+#include "model/korvane_doc.h"
 
 namespace korvane {
 
@@ -81,6 +81,15 @@ void ApplyDarkStyle(QApplication &app)
     app.setPalette(dark);
 }
 
+std::unique_ptr<CMidiInDispatcher> RouteMidiToActiveConsole(CMainFrame &frame)
+{
+    QPointer<CMainFrame> target(&frame);
+    return std::make_unique<CMidiInDispatcher>([target](const MidiInMessage &message) {
+        if (CKorvaneDoc *doc = target ? target->ActiveDocument() : nullptr)
+            doc->ApplyMidiInput(message.command, message.channel, message.type, message.value);
+    });
+}
+
 CKorvaneApp::CKorvaneApp() = default;
 
 CKorvaneApp::~CKorvaneApp()
@@ -142,11 +151,7 @@ void CKorvaneApp::LoadVisualStyle(QApplication &app)
 
 void CKorvaneApp::OpenMidiInput()
 {
-    // Messages reach the canvas of the active console, on the main thread.
-    m_midiDispatcher = std::make_unique<CMidiInDispatcher>([this](const MidiInMessage &message) {
-        if (CKorvaneView *view = m_mainFrame ? m_mainFrame->ActiveView() : nullptr)
-            view->Canvas().ApplyMidiInput(message.command, message.channel, message.type, message.value);
-    });
+    m_midiDispatcher = RouteMidiToActiveConsole(*m_mainFrame);
     std::vector<RtMidi::Api> candidates = midi::CandidateMidiApis();
     // The same switch as korvane-cli's, for machines with both services.
     if (const QByteArray forced = qgetenv("KORVANE_MIDI_API"); !forced.isEmpty()) {

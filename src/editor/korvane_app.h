@@ -45,6 +45,10 @@ std::vector<ThemeEntry> ReadThemeDescription(const QString &text);
 // would glare on a show's control desk.
 void ApplyDarkStyle(QApplication &app);
 
+// Hands every MIDI message that reaches the main thread to the document of the console
+// active in `frame` at that moment (none: the message is dropped).
+std::unique_ptr<CMidiInDispatcher> RouteMidiToActiveConsole(CMainFrame &frame);
+
 class CKorvaneApp
 {
 public:

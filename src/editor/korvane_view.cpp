@@ -18,12 +18,21 @@ CKorvaneView::CKorvaneView(CEditState &state, IDesignPicker &picker, QWidget *pa
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_canvas->installEventFilter(this);
     connect(m_canvas, &CCtrlConsole::editStateChanged, this, &CKorvaneView::UpdateCursor);
-    connect(m_canvas, &CCtrlConsole::geometryChanged, this, &CKorvaneView::LayOutCanvas);
+    connect(m_canvas, &CCtrlConsole::scrollSizeChanged, this, &CKorvaneView::LayOutCanvas);
 }
 
 void CKorvaneView::SetDocument(CKorvaneDoc *doc)
 {
+    if (CKorvaneDoc *previous = m_canvas->Document())
+        disconnect(previous, nullptr, this, nullptr);
     m_canvas->SetDocument(doc);
+    // The lock of the console changes what the pointer may do.
+    if (doc) {
+        connect(doc, &CKorvaneDoc::changed, this, [this](const CDocChangeEvent &event) {
+            if (event.kinds & DocChange::kConsoleSettings)
+                UpdateCursor();
+        });
+    }
     LayOutCanvas();
 }
 
@@ -77,10 +86,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CKorvaneDoc> doc, CEditState &state, ID
 
 CChildFrame::~CChildFrame()
 {
-    // A stack that is not clean says so as it is destroyed: nobody may hear it any more, as
-    // the windows listening may be going too.
-    QObject::disconnect(&m_doc->UndoStack(), nullptr, nullptr, nullptr);
-    // The canvas lets go of the controls before the document that owns them goes.
+    // The document goes first; nobody may hear from it on its way out.
+    m_doc->disconnect();
     m_view->SetDocument(nullptr);
 }
 

@@ -1,24 +1,24 @@
 // The editor's main window: the ribbon, one tab per open console, the property and preview
 // panes, the editing commands on the active console, the window layout in Korvane.lay, and
-// the questions before a modified console is closed.
+// the questions before a modified console is closed. Its command states follow the active
+// document's announcements.
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "design/design_list.h"
 #include "editor/design_picker.h"
 #include "editor/edit_state.h"
+#include "model/edit_operations.h"
 
 class QDockWidget;
 class QTabWidget;
-
-namespace dataConsole {
-class CCtrl__Base;
-}
 
 namespace korvane {
 
@@ -29,6 +29,10 @@ class CKorvaneView;
 class CRecentFileList;
 class CRibbon;
 class IConsoleFileDialogs;
+struct CDocChangeEvent;
+
+// The editor's name in its title bar and its questions.
+inline constexpr char kProductTitle[] = "Console Editor";
 
 class CMainFrame : public QMainWindow
 {
@@ -51,6 +55,8 @@ public:
 
     CChildFrame *ActiveFrame() const;
     CKorvaneView *ActiveView() const;
+    // The document of the active console, or none.
+    CKorvaneDoc *ActiveDocument() const;
     std::vector<CChildFrame *> Frames() const;
 
     // ---- consoles
@@ -87,14 +93,23 @@ protected:
 
 private:
     CChildFrame *AddFrame(std::unique_ptr<CKorvaneDoc> doc, const QString &title);
+    void ListenTo(CChildFrame *frame);
+    void OnDocumentChanged(CKorvaneDoc *doc, const CDocChangeEvent &event);
+    void InstallCommandHandlers();
     void ConnectCommands();
     void SetPendingKind(int kind);
     void ChangeZoom(float step);
+    // Runs `make` on the active document and pushes the command it makes, if any.
+    void PushOnActive(const std::function<std::unique_ptr<QUndoCommand>(CKorvaneDoc &)> &make);
+    void Paste();
+    void SelectAll();
+    void ToggleLock();
     void OpenWithDialog();
     // Shows the print preview of the active console, from which it prints.
     void PrintActiveConsole();
     // Lists every command that has a keyboard shortcut.
     void ShowShortcuts();
+    void ShowAbout();
     void RememberFile(const QString &path);
     void FillRecentFiles();
     void OnLanguageChosen(int language);
@@ -115,7 +130,9 @@ private:
     QDockWidget *m_properties;
     QDockWidget *m_preview;
     CDockPreview *m_previewView;
-    std::vector<std::unique_ptr<dataConsole::CCtrl__Base>> m_clipboard;
+    // What each command does, by command number: one table instead of a switch.
+    std::unordered_map<int, std::function<void()>> m_handlers;
+    CControlClipboard m_clipboard;
     QImage m_background;
     int m_untitledCount = 0;
     CRecentFileList *m_recent = nullptr;

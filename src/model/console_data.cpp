@@ -26,15 +26,25 @@ CCtrl__Base *CConsoleData::AddControl(std::unique_ptr<CCtrl__Base> control)
 
 int CConsoleData::SmallestFreeId() const
 {
-    // n controls leave one of 0..n free; marking those in a flat array keeps reading a
-    // console of thousands of controls (one call per control) quick.
-    std::vector<char> used(m_controls.size() + 1, 0);
+    return FreeIds(1).front();
+}
+
+std::vector<int> CConsoleData::FreeIds(int count) const
+{
+    // n controls leave `count` of 0..n+count-1 free; marking those in a flat array keeps
+    // reading a console of thousands of controls (one call per control) quick.
+    std::vector<char> used(m_controls.size() + std::size_t(std::max(count, 0)), 0);
     for (const std::unique_ptr<CCtrl__Base> &control : m_controls) {
         const int id = control->Id();
         if (id >= 0 && std::size_t(id) < used.size())
             used[std::size_t(id)] = 1;
     }
-    return int(std::find(used.begin(), used.end(), 0) - used.begin());
+    std::vector<int> free;
+    for (std::size_t id = 0; id < used.size() && int(free.size()) < count; ++id) {
+        if (!used[id])
+            free.push_back(int(id));
+    }
+    return free;
 }
 
 CCtrl_Bitmap *CConsoleData::AddPicture(std::unique_ptr<CCtrl_Bitmap> picture)

@@ -51,6 +51,8 @@ public:
     CCtrl__Base *AddControl(std::unique_ptr<CCtrl__Base> control);
     // The smallest identifier from 0 that no control of the list uses.
     int SmallestFreeId() const;
+    // The `count` smallest identifiers that no control of the list uses, in order.
+    std::vector<int> FreeIds(int count) const;
 
     CPictureList &Pictures() { return m_pictures; }
     const CPictureList &Pictures() const { return m_pictures; }

@@ -46,7 +46,6 @@ using SkipReason = CConsoleReadReport::SkipReason;
 struct CReadContext
 {
     CConsoleData &console;
-    CCtrlHost *host;
     QString pictureFolder;
     CConsoleReadReport *report;
 
@@ -139,7 +138,7 @@ CCtrl__Base *AddControl(CReadContext &context, std::unique_ptr<CCtrl__Base> cont
 void ReadGroup(CReadContext &context, const CXmlNode &element, int kind)
 {
     CCtrl__Base *group =
-        AddControl(context, CreateControl(kind, &context.console, context.host, &element, nullptr), element, nullptr);
+        AddControl(context, CreateControl(kind, &context.console, &element, nullptr), element, nullptr);
     if (!group)
         return;
     for (const CXmlNode *child = element.FirstChild(); child; child = child->NextSibling()) {
@@ -162,17 +161,17 @@ void ReadElement(CReadContext &context, const CXmlNode &element, CCtrl__Base *pa
     }
     if (kind == kCtrlBitmap) {
         context.console.AddPicture(
-            std::make_unique<CCtrl_Bitmap>(&context.console, context.host, &element, context.pictureFolder));
+            std::make_unique<CCtrl_Bitmap>(&context.console, &element, context.pictureFolder));
     } else if (kind == kCtrlGroupButtons || kind == kCtrlGroupIncDec) {
         ReadGroup(context, element, kind);
     } else {
-        AddControl(context, CreateControl(kind, &context.console, context.host, &element, parent), element, parent);
+        AddControl(context, CreateControl(kind, &context.console, &element, parent), element, parent);
     }
 }
 
 } // namespace
 
-bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder, CCtrlHost *host,
+bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder,
                      CConsoleReadReport *report)
 {
     const QFileInfo info(path);
@@ -191,7 +190,7 @@ bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &
         return true;
 
     ReadSettings(*root, console.settings);
-    CReadContext context{console, host, korvane::ResolvePathNoCase(folder, QLatin1String(kPictureFolder)), report};
+    CReadContext context{console, korvane::ResolvePathNoCase(folder, QLatin1String(kPictureFolder)), report};
     for (const CXmlNode *child = root->FirstChild(); child; child = child->NextSibling())
         ReadElement(context, *child, nullptr);
     return true;

@@ -10,7 +10,6 @@ namespace dataConsole {
 
 class CConsoleData;
 class CCtrl__Base;
-class CCtrlHost;
 
 // What reading a console file left out, for tools that check a console. Reading is the same
 // whether or not a report is asked for.
@@ -33,12 +32,12 @@ struct CConsoleReadReport
 
 // Reads the console file at `path` into `console`, as the editor opens it: a console outside
 // the application's console folder first gets the designs of the "_ccd" folder beside it;
-// pictures come from the "_background" folder beside it; controls are drawn in `host`.
+// pictures come from the "_background" folder beside it.
 // A missing file is a new console: true, with nothing read. A file that cannot be read, is
 // not well formed or is of another version is refused with a message and leaves `console`
 // as it was; a wrong header is only a warning. `report`, when given, receives the elements
 // that were skipped.
-bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder, CCtrlHost *host,
+bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder,
                      CConsoleReadReport *report = nullptr);
 
 // The exact bytes of the console's file.

@@ -87,8 +87,8 @@ QSize DefaultImageSize(int kind)
     return kind >= 0 && kind < kCtrlKindCount ? kKinds[std::size_t(kind)].imageSize : QSize(0, 0);
 }
 
-CCtrl__Base::CCtrl__Base(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent)
-    : m_kind(kind), m_console(console), m_host(host), m_parent(parent)
+CCtrl__Base::CCtrl__Base(int kind, CConsoleData *console, CCtrl__Base *parent)
+    : m_kind(kind), m_console(console), m_parent(parent)
 {
 }
 
@@ -192,7 +192,6 @@ void CCtrl__Base::SaveContained(CXmlNode &element, const CCtrlList &controls) co
 
 void CCtrl__Base::CopyFrom(const CCtrl__Base &other)
 {
-    m_zoom = other.m_zoom;
     m_textAlign = other.m_textAlign;
     m_tAlignX = other.m_tAlignX;
     m_tAlignY = other.m_tAlignY;
@@ -207,7 +206,7 @@ void CCtrl__Base::CopyFrom(const CCtrl__Base &other)
     m_fontSize = other.m_fontSize;
     m_drawFrame = other.m_drawFrame;
     m_designName = other.m_designName;
-    m_design = other.m_design;
+    // The design itself belongs to the source's console; CloneControl finds the copy's own.
     const int common = std::min(m_bindings.Count(), other.m_bindings.Count());
     for (int i = 0; i < common; ++i)
         m_bindings[i].label = other.m_bindings[i].label;
@@ -215,37 +214,45 @@ void CCtrl__Base::CopyFrom(const CCtrl__Base &other)
 
 void CCtrl__Base::SetTextAlign(int mode)
 {
-    const int previous = m_textAlign;
+    CCtrlGeometry geometry = Geometry();
+    PlaceTextIn(geometry, m_textAlign, mode);
+    m_textAlign = mode;
+    SetGeometry(geometry);
+}
+
+void CCtrl__Base::PlaceTextIn(CCtrlGeometry &geometry, int previous, int mode) const
+{
+    QRect &rect = geometry.rect;
+    QPoint &imageOffset = geometry.imageOffset;
     // The band above or below the image is part of the rectangle: it is added when the text
     // moves there and given back when the text returns onto the image.
     if (previous >= kTextFree && previous <= kTextBottom && IsBandPosition(mode))
-        m_rect.setHeight(m_rect.height() + kTextBandHeight);
+        rect.setHeight(rect.height() + kTextBandHeight);
     else if (IsBandPosition(previous) && mode >= kTextCentre && mode <= kTextBottom)
-        m_rect.setHeight(m_rect.height() - m_textRect.height());
-    m_textAlign = mode;
+        rect.setHeight(rect.height() - geometry.textRect.height());
 
-    const int width = m_rect.width();
-    const int height = m_rect.height();
-    const QRect image(m_imageOffset, m_imageSize);
+    const int width = rect.width();
+    const int height = rect.height();
+    const QRect image(imageOffset, m_imageSize);
     switch (mode) {
     case kTextCentre:
-        m_textRect = image;
+        geometry.textRect = image;
         break;
     case kTextTop:
-        m_textRect = QRect(image.x(), image.y(), image.width(), kTextBandHeight);
+        geometry.textRect = QRect(image.x(), image.y(), image.width(), kTextBandHeight);
         break;
     case kTextBottom:
-        m_textRect = QRect(image.x(), image.y() + image.height() - kTextBandHeight, image.width(), kTextBandHeight);
+        geometry.textRect = QRect(image.x(), image.y() + image.height() - kTextBandHeight, image.width(), kTextBandHeight);
         break;
     case kTextAbove:
-        m_textRect = QRect(0, 0, width, kTextBandHeight);
-        if (m_imageOffset.y() < kTextBandHeight)
-            m_imageOffset.ry() += kTextBandHeight;
+        geometry.textRect = QRect(0, 0, width, kTextBandHeight);
+        if (imageOffset.y() < kTextBandHeight)
+            imageOffset.ry() += kTextBandHeight;
         break;
     case kTextBelow:
-        m_textRect = QRect(0, height - kTextBandHeight, width, kTextBandHeight);
+        geometry.textRect = QRect(0, height - kTextBandHeight, width, kTextBandHeight);
         if (image.y() + image.height() > height - kTextBandHeight)
-            m_imageOffset.ry() -= kTextBandHeight;
+            imageOffset.ry() -= kTextBandHeight;
         break;
     default:
         break;
@@ -276,45 +283,84 @@ QSize CCtrl__Base::MinimumSize() const
                  std::max(kMinimum, (hasImage ? m_imageSize.height() : 0) + band));
 }
 
-void CCtrl__Base::FitToRect()
+CCtrlGeometry CCtrl__Base::Fitted(CCtrlGeometry geometry) const
 {
     // A label writes into its whole rectangle and a picture fills it: nothing to place.
     if (m_kind == kCtrlLabel || m_kind == kCtrlBitmap)
-        return;
-    PlaceImage();
-    SetTextAlign(m_textAlign);
+        return geometry;
+    PlaceImageIn(geometry, m_textAlign);
+    PlaceTextIn(geometry, m_textAlign, m_textAlign);
+    return geometry;
+}
+
+CCtrlGeometry CCtrl__Base::WithWidth(CCtrlGeometry from, int width, bool adjustText) const
+{
+    from.rect.setWidth(std::max(width, MinimumSize().width()));
+    return adjustText ? Fitted(from) : from;
+}
+
+CCtrlGeometry CCtrl__Base::WithHeight(CCtrlGeometry from, int height, bool adjustText) const
+{
+    from.rect.setHeight(std::max(height, MinimumSize().height()));
+    return adjustText ? Fitted(from) : from;
 }
 
 int CCtrl__Base::SetWidth(int width, bool adjustText)
 {
-    m_rect.setWidth(std::max(width, MinimumSize().width()));
-    if (adjustText)
-        FitToRect();
+    SetGeometry(WithWidth(Geometry(), width, adjustText));
     return m_rect.width();
 }
 
 int CCtrl__Base::SetHeight(int height, bool adjustText)
 {
-    m_rect.setHeight(std::max(height, MinimumSize().height()));
-    if (adjustText)
-        FitToRect();
+    SetGeometry(WithHeight(Geometry(), height, adjustText));
     return m_rect.height();
+}
+
+void CCtrl__Base::SetGeometry(const CCtrlGeometry &geometry)
+{
+    m_rect = geometry.rect;
+    m_imageOffset = geometry.imageOffset;
+    m_textRect = geometry.textRect;
+}
+
+CCtrlSnapshot CCtrl__Base::Snapshot() const
+{
+    return {Geometry(), m_imageSize, m_textAlign, m_tAlignX, m_tAlignY, m_bindings};
+}
+
+void CCtrl__Base::Restore(const CCtrlSnapshot &snapshot)
+{
+    SetGeometry(snapshot.geometry);
+    m_imageSize = snapshot.imageSize;
+    m_textAlign = snapshot.textAlign;
+    m_tAlignX = snapshot.tAlignX;
+    m_tAlignY = snapshot.tAlignY;
+    m_bindings = snapshot.bindings;
 }
 
 void CCtrl__Base::PlaceImage()
 {
-    // The text band above or below the image is not room for the image.
-    const int top = m_textAlign == kTextAbove ? kTextBandHeight : 0;
-    const int bottom = m_rect.height() - (m_textAlign == kTextBelow ? kTextBandHeight : 0);
-    m_imageOffset.setX(AlignedStart(m_tAlignX, 0, m_rect.width(), m_imageSize.width(), m_imageOffset.x()));
-    m_imageOffset.setY(AlignedStart(m_tAlignY, top, bottom, m_imageSize.height(), m_imageOffset.y()));
+    CCtrlGeometry geometry = Geometry();
+    PlaceImageIn(geometry, m_textAlign);
+    SetGeometry(geometry);
 }
 
-CCtrl__Base *CCtrl__Base::HitTest(int x, int y, QRect *tested, bool pageFlag)
+void CCtrl__Base::PlaceImageIn(CCtrlGeometry &geometry, int textAlign) const
+{
+    // The text band above or below the image is not room for the image.
+    const QRect &rect = geometry.rect;
+    const int top = textAlign == kTextAbove ? kTextBandHeight : 0;
+    const int bottom = rect.height() - (textAlign == kTextBelow ? kTextBandHeight : 0);
+    geometry.imageOffset.setX(
+        AlignedStart(m_tAlignX, 0, rect.width(), m_imageSize.width(), geometry.imageOffset.x()));
+    geometry.imageOffset.setY(AlignedStart(m_tAlignY, top, bottom, m_imageSize.height(), geometry.imageOffset.y()));
+}
+
+CCtrl__Base *CCtrl__Base::HitTest(QPoint point, float zoom, bool pageFlag, QRect *tested)
 {
     // The image area as drawn, without the window's margin: points come in console pixels.
-    const QRect area = ScaledRect(QRect(m_rect.topLeft() + m_imageOffset, GetImageSize()))
-                           .translated(-kCanvasMargin, -kCanvasMargin);
+    const QRect area = Zoomed(QRect(m_rect.topLeft() + m_imageOffset, GetImageSize()), zoom);
     if (tested)
         *tested = area;
     if (m_parent) {
@@ -322,7 +368,7 @@ CCtrl__Base *CCtrl__Base::HitTest(int x, int y, QRect *tested, bool pageFlag)
         if (m_indexInParent != shownPage)
             return nullptr;
     }
-    return area.contains(x, y) ? this : nullptr;
+    return area.contains(point) ? this : nullptr;
 }
 
 void CCtrl__Base::LoadXml(const CXmlNode &element)

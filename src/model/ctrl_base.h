@@ -11,7 +11,6 @@
 #include <memory>
 #include <vector>
 
-#include "design/draw_helper.h"
 #include "model/bindings.h"
 #include "xml/xml_node.h"
 
@@ -20,7 +19,6 @@ class QPainter;
 namespace dataConsole {
 
 class CCtrl__Base;
-class CCtrlHost;
 class CConsoleData;
 class CDataCCD;
 
@@ -31,8 +29,10 @@ using korvane::CXmlNode;
 // their group.
 using CCtrlList = std::vector<std::unique_ptr<CCtrl__Base>>;
 
-// Kind codes, as the canvas, the property panel and the create commands know them.
+// Kind codes, as the canvas, the property panel and the create commands know them. The one
+// numbering of control kinds: the editor's pending placement holds one of these too.
 enum CtrlKind : int {
+    kCtrlNone = -1,
     kCtrlBitmap = 0,
     kCtrlButton = 1,
     kCtrlFaderHorz = 2,
@@ -91,6 +91,52 @@ inline QSize Zoomed(QSize units, float zoom)
 {
     return QSize(Zoomed(units.width(), zoom), Zoomed(units.height(), zoom));
 }
+// A console rectangle at a zoom: each of its four edges zoomed and truncated.
+QRect Zoomed(const QRect &units, float zoom);
+
+// How a console is being drawn: the zoom, where the console's top-left corner lies in the
+// window, which part of the window is seen, and whether the controls play (the preview) or
+// rest (the editing canvas). The view owns all of it; controls keep none.
+struct CDrawContext
+{
+    float zoom = 1.0f;
+    QPoint origin{kCanvasMargin, kCanvasMargin};
+    // The window pixels a control must touch to be drawn; null: the whole window.
+    QRect visible;
+    bool live = false;
+
+    // A console rectangle in window pixels.
+    QRect Scaled(const QRect &units) const { return Zoomed(units, zoom).translated(origin); }
+    bool IsVisible(const QRect &pixels) const { return visible.isNull() || pixels.intersects(visible); }
+};
+
+// The part of a window of `clientSize` that its controls must touch to be drawn: the client
+// moved by the margin, without the band a scroll bar may cover.
+QRect VisibleAreaOf(const QRect &client);
+
+// Everything a move or resize changes on a control.
+struct CCtrlGeometry
+{
+    QRect rect;
+    QPoint imageOffset;
+    QRect textRect;
+
+    bool operator==(const CCtrlGeometry &) const = default;
+};
+
+// What undoing an edit of a control's look must put back besides the value edited: the
+// setters of text positions, alignments, designs and groups move these as a side effect.
+struct CCtrlSnapshot
+{
+    CCtrlGeometry geometry;
+    QSize imageSize;
+    int textAlign = 0;
+    int tAlignX = 0;
+    int tAlignY = 0;
+    CBindingSets bindings;
+
+    bool operator==(const CCtrlSnapshot &) const = default;
+};
 
 // The element name of each kind in a console file.
 const char *CtrlTag(int kind);
@@ -119,10 +165,11 @@ public:
     virtual QSize GetImageSize() const { return m_imageSize; }
     virtual void SetTAlignX(int value);
     virtual void SetTAlignY(int value);
-    // The control when (x, y) lies in its image area scaled by the zoom, else null. A
-    // contained control answers only on the page it shows on: its parent's value when
-    // `pageFlag` is set, page 0 otherwise. `tested` receives the area tested.
-    virtual CCtrl__Base *HitTest(int x, int y, QRect *tested, bool pageFlag);
+    // The control when `point` (pixels from the console's corner at `zoom`) lies in its image
+    // area at that zoom, else null. A contained control answers only on the page it shows on:
+    // its parent's value when `pageFlag` is set, page 0 otherwise. `tested` receives the area
+    // tested.
+    virtual CCtrl__Base *HitTest(QPoint point, float zoom, bool pageFlag, QRect *tested = nullptr);
     // Reads the binding sets of the group indexes the control has.
     virtual void LoadXml(const CXmlNode &element);
     virtual int ValueToPosition(int value) const { return value; }
@@ -133,23 +180,23 @@ public:
     virtual int GetValue() const;
     // The page a group shows, which its contained controls read and write; 0 for others.
     virtual int GetCurrentGroupIndex() const { return 0; }
-    virtual void SetHost(CCtrlHost *host) { m_host = host; }
     // Gives the control its design (or none) and the design's name.
     virtual void SetDesign(CDataCCD *design);
     // The number of pages a group offers its contained controls.
     virtual int PageCount() const { return 1; }
-    // Paints the control at its zoom in the window of its host: its image area, then its
-    // text. In live mode (the preview) the current value shows, otherwise the rest state.
-    // `value`, when 0 or more, is first given to SetValue by the kinds that take one while
-    // drawing. False when the control lies outside the visible part of the window.
-    virtual bool Draw(QPainter &painter, int value, bool live);
+    // Paints the control as `context` says: its image area, then its text. In live mode (the
+    // preview) the current value shows, otherwise the rest state. False when the control lies
+    // outside the visible part of the window.
+    virtual bool Draw(QPainter &painter, const CDrawContext &context) const;
 
     // ---- identity and ownership
     int Kind() const { return m_kind; }
     const char *Tag() const { return CtrlTag(m_kind); }
     int Id() const { return m_id; }
+    // Controls made together before any is on the console (a paste) take their identifiers
+    // from CConsoleData::FreeIds.
+    void SetId(int id) { m_id = id; }
     CConsoleData *Console() const { return m_console; }
-    CCtrlHost *Host() const { return m_host; }
     CCtrl__Base *ParentGroup() const { return m_parent; }
     // Puts the control in a group (or none); its binding sets grow to the group's pages.
     void SetParentGroup(CCtrl__Base *group);
@@ -161,6 +208,8 @@ public:
     void SetLocked(bool locked) { m_locked = locked; }
     const QRect &Rect() const { return m_rect; }
     void SetRect(const QRect &rect) { m_rect = rect; }
+    CCtrlGeometry Geometry() const { return {m_rect, m_imageOffset, m_textRect}; }
+    void SetGeometry(const CCtrlGeometry &geometry);
     QPoint ImageOffset() const { return m_imageOffset; }
     void SetImageOffset(QPoint offset) { m_imageOffset = offset; }
     // "ImageCx", "ImageCy" as stored; GetImageSize says what is drawn.
@@ -173,11 +222,19 @@ public:
     // the text rectangle are placed again for the new size. Return the length taken.
     int SetWidth(int width, bool adjustText);
     int SetHeight(int height, bool adjustText);
-    float Zoom() const { return m_zoom; }
-    void SetZoom(float zoom) { m_zoom = zoom; }
+    // What SetWidth and SetHeight would make of `from`, leaving the control as it is: the
+    // canvas and the arranging commands work out a change before a command makes it.
+    CCtrlGeometry WithWidth(CCtrlGeometry from, int width, bool adjustText) const;
+    CCtrlGeometry WithHeight(CCtrlGeometry from, int height, bool adjustText) const;
+    // The fields an edit of the look may move besides its own, and their restoration.
+    CCtrlSnapshot Snapshot() const;
+    void Restore(const CCtrlSnapshot &snapshot);
 
     // ---- look and text
     const QString &DesignName() const { return m_designName; }
+    // Names a design without looking it up: a copy on the clipboard, or a design restored
+    // by an undo that could not be found when the console was read.
+    void SetDesignName(const QString &name) { m_designName = name; }
     CDataCCD *Design() const { return m_design; }
     int TextAlign() const { return m_textAlign; }
     int TAlignX() const { return m_tAlignX; }
@@ -207,25 +264,13 @@ public:
     int ValueAt(int index) const;
     void SetValueAt(int index, int value);
 
-    // ---- drawing geometry, in pixels of the host window
-    // A console rectangle scaled by the zoom (each edge truncated) and moved by the margin.
-    QRect ScaledRect(const QRect &rect) const;
-    // The part of the host window a control must touch to be drawn; unbounded without a
-    // host, as when a whole console is drawn into an image.
-    QRect VisibleArea() const;
-    // The frame and handles the control was last drawn selected with.
-    DrawHelper::CCadreSelect &SelectFrame() { return m_selectFrame; }
-    const DrawHelper::CCadreSelect &SelectFrame() const { return m_selectFrame; }
-
-    // ---- measurements kept by the text drawing
-    int TextWidth() const { return m_textWidth; }
-    void SetTextWidth(int width) { m_textWidth = width; }
+    // ---- text drawing
     // Subtracted from the text's left edge when it is written.
     int TextOffsetX() const { return m_textOffsetX; }
     void SetTextOffsetX(int offset) { m_textOffsetX = offset; }
 
 protected:
-    CCtrl__Base(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent);
+    CCtrl__Base(int kind, CConsoleData *console, CCtrl__Base *parent);
 
     // Reads `element` (or takes the defaults of a new control when null): the shared fields,
     // the kind's own fields, the design, the image size rule, then the binding sets.
@@ -250,7 +295,7 @@ protected:
     void GrowGroupIndexes(int count);
 
     // Paints the image area (already scaled and placed) with the kind's routine.
-    virtual void DrawImage(QPainter &, const QRect &, bool) {}
+    virtual void DrawImage(QPainter &, const QRect &, bool) const {}
     // The value the image shows: the one of the current group index.
     int ShownValue() const { return ValueAt(CurrentIndex()); }
 
@@ -264,13 +309,18 @@ protected:
 private:
     void ReadSharedAttributes(const CXmlNode &element);
     void ApplyImageSizeRule();
-    // Places the image area and the text rectangle again after a change of size.
-    void FitToRect();
+    // Places the image area and the text rectangle of `geometry` again after a change of
+    // size; labels and pictures have nothing to place.
+    CCtrlGeometry Fitted(CCtrlGeometry geometry) const;
+    // The image offset the alignments give in `geometry` with text position `textAlign`.
+    void PlaceImageIn(CCtrlGeometry &geometry, int textAlign) const;
+    // The text rectangle (and the band it needs) for text position `mode`, coming from
+    // `previous`.
+    void PlaceTextIn(CCtrlGeometry &geometry, int previous, int mode) const;
 
     const int m_kind;
     int m_id = 0;
     CConsoleData *m_console;
-    CCtrlHost *m_host;
     CCtrl__Base *m_parent;
     int m_indexInParent = 0;
 
@@ -278,7 +328,6 @@ private:
     QRect m_rect{0, 0, 0, 0};
     QPoint m_imageOffset;
     QSize m_imageSize{0, 0};
-    float m_zoom = 1.0f;
 
     QString m_designName;
     CDataCCD *m_design = nullptr;
@@ -290,9 +339,7 @@ private:
     ColorRef m_color = korvane::MakeColorRef(128, 128, 128);
 
     std::vector<int> m_values = std::vector<int>(1, 0);
-    int m_textWidth = 0;
     int m_textOffsetX = 0;
-    DrawHelper::CCadreSelect m_selectFrame;
 };
 
 } // namespace dataConsole

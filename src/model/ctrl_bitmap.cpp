@@ -14,9 +14,9 @@ constexpr char kName[] = "name";
 
 } // namespace
 
-CCtrl_Bitmap::CCtrl_Bitmap(CConsoleData *console, CCtrlHost *host, const CXmlNode *element,
+CCtrl_Bitmap::CCtrl_Bitmap(CConsoleData *console, const CXmlNode *element,
                            const QString &pictureFolder)
-    : CCtrl__Base(kCtrlBitmap, console, host, nullptr), m_pictureFolder(pictureFolder)
+    : CCtrl__Base(kCtrlBitmap, console, nullptr), m_pictureFolder(pictureFolder)
 {
     Construct(element);
 }

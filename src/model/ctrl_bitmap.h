@@ -17,7 +17,7 @@ class CCtrl_Bitmap final : public CCtrl__Base
 public:
     // The picture named by `element` ("name") is looked for in `pictureFolder`: the
     // "_background" folder beside the console file, or the application's for a new picture.
-    CCtrl_Bitmap(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, const QString &pictureFolder);
+    CCtrl_Bitmap(CConsoleData *console, const CXmlNode *element, const QString &pictureFolder);
 
     void CopyFrom(const CCtrl__Base &other) override;
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
@@ -26,7 +26,7 @@ public:
     void SetTAlignY(int) override {}
     void LoadXml(const CXmlNode &) override {}
     // Draws nothing: the console paints its pictures itself, below every control.
-    bool Draw(QPainter &painter, int value, bool live) override;
+    bool Draw(QPainter &painter, const CDrawContext &context) const override;
 
     const QString &PictureName() const { return m_pictureName; }
     const QString &PictureFolder() const { return m_pictureFolder; }

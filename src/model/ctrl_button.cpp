@@ -5,8 +5,8 @@
 
 namespace dataConsole {
 
-CCtrl_Button::CCtrl_Button(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlButton, console, host, parent)
+CCtrl_Button::CCtrl_Button(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent)
+    : CCtrl__Base(kCtrlButton, console, parent)
 {
     Construct(element);
 }

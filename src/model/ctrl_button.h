@@ -10,7 +10,7 @@ namespace dataConsole {
 class CCtrl_Button final : public CCtrl__Base
 {
 public:
-    CCtrl_Button(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_Button(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 
     void CopyFrom(const CCtrl__Base &other) override;
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
@@ -23,7 +23,7 @@ public:
     int GetValue() const override { return CCtrl__Base::GetValue() > 0 ? 1 : 0; }
 
 protected:
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
     QSize DesignImageSize(const CDataCCD &design) const override;
 };
 

@@ -6,11 +6,11 @@
 
 #include "design/default_look.h"
 #include "design/draw_design.h"
+#include "design/draw_helper.h"
 #include "model/ctrl_bitmap.h"
 #include "model/ctrl_button.h"
 #include "model/ctrl_faders.h"
 #include "model/ctrl_groups.h"
-#include "model/ctrl_host.h"
 #include "model/ctrl_label.h"
 #include "model/ctrl_pads.h"
 #include "model/ctrl_text.h"
@@ -33,48 +33,44 @@ const DrawHelper::CDefaultLookImage *LookImage(int resource)
 
 } // namespace
 
-QRect CCtrl__Base::ScaledRect(const QRect &rect) const
+QRect Zoomed(const QRect &units, float zoom)
 {
-    const int left = Zoomed(rect.left(), m_zoom);
-    const int top = Zoomed(rect.top(), m_zoom);
-    const int right = Zoomed(rect.left() + rect.width(), m_zoom);
-    const int bottom = Zoomed(rect.top() + rect.height(), m_zoom);
-    return QRect(left + kCanvasMargin, top + kCanvasMargin, right - left, bottom - top);
+    const int left = Zoomed(units.left(), zoom);
+    const int top = Zoomed(units.top(), zoom);
+    const int right = Zoomed(units.left() + units.width(), zoom);
+    const int bottom = Zoomed(units.top() + units.height(), zoom);
+    return QRect(left, top, right - left, bottom - top);
 }
 
-QRect CCtrl__Base::VisibleArea() const
+QRect VisibleAreaOf(const QRect &client)
 {
-    if (!m_host)
-        return QRect(QPoint(INT_MIN / 2, INT_MIN / 2), QPoint(INT_MAX / 2, INT_MAX / 2));
-    return m_host->ClientRect().translated(kCanvasMargin, kCanvasMargin).adjusted(0, 0, 0, -kScrollBarBand);
+    return client.translated(kCanvasMargin, kCanvasMargin).adjusted(0, 0, 0, -kScrollBarBand);
 }
 
-bool CCtrl__Base::Draw(QPainter &painter, int, bool live)
+bool CCtrl__Base::Draw(QPainter &painter, const CDrawContext &context) const
 {
-    if (!ScaledRect(m_rect).intersects(VisibleArea()))
+    if (!context.IsVisible(context.Scaled(m_rect)))
         return false;
-    QRect image = ScaledRect(m_rect.translated(m_imageOffset));
-    const QSize size = GetImageSize();
-    image.setSize(Zoomed(size, m_zoom));
-    DrawImage(painter, image, live);
+    QRect image = context.Scaled(m_rect.translated(m_imageOffset));
+    image.setSize(Zoomed(GetImageSize(), context.zoom));
+    DrawImage(painter, image, context.live);
 
-    const QRect textArea = ScaledRect(m_textRect.translated(m_rect.topLeft()));
+    const QRect textArea = context.Scaled(m_textRect.translated(m_rect.topLeft()));
     if (textArea.isEmpty())
         return true;
-    m_textWidth = DrawControlText(painter, textArea, CurrentLabel(), m_fontSize, QColorOf(m_textColor), m_drawFrame,
-                                  m_textOffsetX);
+    DrawControlText(painter, textArea, CurrentLabel(), m_fontSize, QColorOf(m_textColor), m_drawFrame, m_textOffsetX);
     return true;
 }
 
 // ---- the kinds
 
-void CCtrl_Button::DrawImage(QPainter &painter, const QRect &area, bool live)
+void CCtrl_Button::DrawImage(QPainter &painter, const QRect &area, bool live) const
 {
     const bool on = live && ValueToPosition(ShownValue()) != 0;
     DrawButton(painter, area, Design(), LookImage(DrawHelper::kDefaultButton), QColorOf(Color()), on, false, 0);
 }
 
-void CCtrl_FaderLinear::DrawImage(QPainter &painter, const QRect &area, bool live)
+void CCtrl_FaderLinear::DrawImage(QPainter &painter, const QRect &area, bool live) const
 {
     const int position = live ? ValueToPosition(ShownValue()) : 0;
     if (IsVertical())
@@ -83,57 +79,50 @@ void CCtrl_FaderLinear::DrawImage(QPainter &painter, const QRect &area, bool liv
         DrawSliderHorz(painter, area, Design(), LookImage(DrawHelper::kDefaultSliderHorz), QColorOf(Color()), position);
 }
 
-void CCtrl_FaderRotary::DrawImage(QPainter &painter, const QRect &area, bool live)
+void CCtrl_FaderRotary::DrawImage(QPainter &painter, const QRect &area, bool live) const
 {
     const int angle = live ? ValueToPosition(ShownValue()) : 0;
     DrawRotary(painter, area, Design(), LookImage(DrawHelper::kDefaultRotary), QColorOf(Color()), angle);
 }
 
-void CCtrl_Wheel::DrawImage(QPainter &painter, const QRect &area, bool live)
+void CCtrl_Wheel::DrawImage(QPainter &painter, const QRect &area, bool live) const
 {
     const int index = live ? ValueToPosition(ShownValue()) : 0;
     DrawWheel(painter, area, Design(), &DrawHelper::DefaultLook().WheelImages(), QColorOf(Color()), index);
 }
 
-void CCtrl_GroupButtons::DrawImage(QPainter &painter, const QRect &area, bool live)
+void CCtrl_GroupButtons::DrawImage(QPainter &painter, const QRect &area, bool live) const
 {
     DrawGroupButtons(painter, area, Design(), nullptr, live ? GetValue() : 0, -1);
 }
 
-bool CCtrl_GroupIncDec::Draw(QPainter &painter, int value, bool live)
-{
-    if (value >= 0)
-        SetValue(value);
-    return CCtrl__Base::Draw(painter, value, live);
-}
-
-void CCtrl_GroupIncDec::DrawImage(QPainter &painter, const QRect &area, bool live)
+void CCtrl_GroupIncDec::DrawImage(QPainter &painter, const QRect &area, bool live) const
 {
     DrawGroupIncDec(painter, area, Design(), nullptr, live ? GetValue() : 0, -1);
 }
 
 // The pads show their values on the editing canvas too: a pad at rest says nothing.
-void CCtrl_PanTilt::DrawImage(QPainter &painter, const QRect &area, bool)
+void CCtrl_PanTilt::DrawImage(QPainter &painter, const QRect &area, bool) const
 {
     DrawPanTilt(painter, area, GetValue(), GetSecondValue(), QPoint(-1, -1), QColorOf(Color()),
                 &DrawHelper::DefaultLook());
 }
 
-void CCtrl_Trichro::DrawImage(QPainter &painter, const QRect &area, bool)
+void CCtrl_Trichro::DrawImage(QPainter &painter, const QRect &area, bool) const
 {
     DrawTrichro(painter, area, quint32(GetValue()) & 0xFFFFFFu, &DrawHelper::DefaultLook());
 }
 
 // The console draws pictures itself, under everything else.
-bool CCtrl_Bitmap::Draw(QPainter &, int, bool)
+bool CCtrl_Bitmap::Draw(QPainter &, const CDrawContext &) const
 {
     return false;
 }
 
-bool CCtrl_Label::Draw(QPainter &painter, int, bool)
+bool CCtrl_Label::Draw(QPainter &painter, const CDrawContext &context) const
 {
-    const QRect scaled = ScaledRect(Rect());
-    if (!scaled.intersects(VisibleArea()))
+    const QRect scaled = context.Scaled(Rect());
+    if (!context.IsVisible(scaled))
         return false;
     if (DrawFrame()) {
         if (const DrawHelper::CDefaultLookImage *frame = LookImage(DrawHelper::kDefaultLabelFrame)) {

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "model/console_data.h"
 #include "model/ctrl_bitmap.h"
 #include "model/ctrl_button.h"
 #include "model/ctrl_faders.h"
@@ -24,30 +25,30 @@ int KindOfTag(const char *tag)
     return -1;
 }
 
-std::unique_ptr<CCtrl__Base> CreateControl(int kind, CConsoleData *console, CCtrlHost *host,
-                                           const CXmlNode *element, CCtrl__Base *parent)
+std::unique_ptr<CCtrl__Base> CreateControl(int kind, CConsoleData *console, const CXmlNode *element,
+                                           CCtrl__Base *parent)
 {
     switch (kind) {
     case kCtrlButton:
-        return std::make_unique<CCtrl_Button>(console, host, element, parent);
+        return std::make_unique<CCtrl_Button>(console, element, parent);
     case kCtrlFaderHorz:
-        return std::make_unique<CCtrl_FaderHorz>(console, host, element, parent);
+        return std::make_unique<CCtrl_FaderHorz>(console, element, parent);
     case kCtrlFaderVert:
-        return std::make_unique<CCtrl_FaderVert>(console, host, element, parent);
+        return std::make_unique<CCtrl_FaderVert>(console, element, parent);
     case kCtrlFaderRotary:
-        return std::make_unique<CCtrl_FaderRotary>(console, host, element, parent);
+        return std::make_unique<CCtrl_FaderRotary>(console, element, parent);
     case kCtrlGroupButtons:
-        return std::make_unique<CCtrl_GroupButtons>(console, host, element);
+        return std::make_unique<CCtrl_GroupButtons>(console, element);
     case kCtrlGroupIncDec:
-        return std::make_unique<CCtrl_GroupIncDec>(console, host, element);
+        return std::make_unique<CCtrl_GroupIncDec>(console, element);
     case kCtrlWheel:
-        return std::make_unique<CCtrl_Wheel>(console, host, element, parent);
+        return std::make_unique<CCtrl_Wheel>(console, element, parent);
     case kCtrlLabel:
-        return std::make_unique<CCtrl_Label>(console, host, element, parent);
+        return std::make_unique<CCtrl_Label>(console, element, parent);
     case kCtrlTrichro:
-        return std::make_unique<CCtrl_Trichro>(console, host, element, parent);
+        return std::make_unique<CCtrl_Trichro>(console, element, parent);
     case kCtrlPanTilt:
-        return std::make_unique<CCtrl_PanTilt>(console, host, element, parent);
+        return std::make_unique<CCtrl_PanTilt>(console, element, parent);
     default:
         return nullptr;
     }
@@ -57,22 +58,25 @@ std::unique_ptr<CCtrl__Base> CreateControl(int kind, CConsoleData *console, CCtr
 
 namespace dataConsole {
 
-std::unique_ptr<CCtrl__Base> CloneControl(const CCtrl__Base &source, CConsoleData *console, CCtrlHost *host)
+std::unique_ptr<CCtrl__Base> CloneControl(const CCtrl__Base &source, CConsoleData *console)
 {
     std::unique_ptr<CCtrl__Base> copy;
     if (const auto *picture = dynamic_cast<const CCtrl_Bitmap *>(&source)) {
-        auto bitmap = std::make_unique<CCtrl_Bitmap>(console, host, nullptr, QString());
+        auto bitmap = std::make_unique<CCtrl_Bitmap>(console, nullptr, QString());
         bitmap->CopyFrom(source);
         // The picture is loaded again for the console it now belongs to.
         bitmap->SetPicture(picture->PictureFolder(), picture->PictureName());
         bitmap->SetRect(source.Rect());
         copy = std::move(bitmap);
     } else {
-        copy = CreateControl(source.Kind(), console, host, nullptr, nullptr);
+        copy = CreateControl(source.Kind(), console, nullptr, nullptr);
         if (!copy)
             return nullptr;
         copy->CopyFrom(source);
-        copy->SetDesign(source.Design());
+        QString name = source.DesignName();
+        copy->SetDesign(console && !name.isEmpty() ? console->ResolveDesign(name) : nullptr);
+        // A name the console does not know stays, as a console read from a file keeps it.
+        copy->SetDesignName(name);
         // CopyFrom takes the design's sizes back from the source: they win over the design's.
         copy->SetImageSize(source.StoredImageSize());
     }

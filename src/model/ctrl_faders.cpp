@@ -21,21 +21,21 @@ double DegreesPerStep(int angleMin, int angleMax)
 
 // ---- linear
 
-CCtrl_FaderLinear::CCtrl_FaderLinear(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent)
-    : CCtrl__Base(kind, console, host, parent)
+CCtrl_FaderLinear::CCtrl_FaderLinear(int kind, CConsoleData *console, CCtrl__Base *parent)
+    : CCtrl__Base(kind, console, parent)
 {
 }
 
-CCtrl_FaderHorz::CCtrl_FaderHorz(CConsoleData *console, CCtrlHost *host, const CXmlNode *element,
+CCtrl_FaderHorz::CCtrl_FaderHorz(CConsoleData *console, const CXmlNode *element,
                                  CCtrl__Base *parent)
-    : CCtrl_FaderLinear(kCtrlFaderHorz, console, host, parent)
+    : CCtrl_FaderLinear(kCtrlFaderHorz, console, parent)
 {
     Construct(element);
 }
 
-CCtrl_FaderVert::CCtrl_FaderVert(CConsoleData *console, CCtrlHost *host, const CXmlNode *element,
+CCtrl_FaderVert::CCtrl_FaderVert(CConsoleData *console, const CXmlNode *element,
                                  CCtrl__Base *parent)
-    : CCtrl_FaderLinear(kCtrlFaderVert, console, host, parent)
+    : CCtrl_FaderLinear(kCtrlFaderVert, console, parent)
 {
     Construct(element);
 }
@@ -75,9 +75,9 @@ void CCtrl_FaderLinear::SaveXml(CXmlNode &parent, const CCtrlList &) const
 
 // ---- rotary
 
-CCtrl_FaderRotary::CCtrl_FaderRotary(CConsoleData *console, CCtrlHost *host, const CXmlNode *element,
+CCtrl_FaderRotary::CCtrl_FaderRotary(CConsoleData *console, const CXmlNode *element,
                                      CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlFaderRotary, console, host, parent)
+    : CCtrl__Base(kCtrlFaderRotary, console, parent)
 {
     Construct(element);
 }

@@ -20,21 +20,21 @@ public:
     bool IsVertical() const { return Kind() == kCtrlFaderVert; }
 
 protected:
-    CCtrl_FaderLinear(int kind, CConsoleData *console, CCtrlHost *host, CCtrl__Base *parent);
+    CCtrl_FaderLinear(int kind, CConsoleData *console, CCtrl__Base *parent);
     QSize DesignImageSize(const CDataCCD &design) const override;
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
 };
 
 class CCtrl_FaderHorz final : public CCtrl_FaderLinear
 {
 public:
-    CCtrl_FaderHorz(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_FaderHorz(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 };
 
 class CCtrl_FaderVert final : public CCtrl_FaderLinear
 {
 public:
-    CCtrl_FaderVert(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_FaderVert(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 };
 
 // A rotary fader: value 0 points at the minimum angle, 127 at the maximum, turning clockwise
@@ -46,7 +46,7 @@ public:
     static constexpr int kDefaultAngleMin = 240;
     static constexpr int kDefaultAngleMax = 300;
 
-    CCtrl_FaderRotary(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_FaderRotary(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     // The pointer's angle for a value.
@@ -58,7 +58,7 @@ public:
 
 protected:
     QSize DesignImageSize(const CDataCCD &design) const override;
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
 };
 
 } // namespace dataConsole

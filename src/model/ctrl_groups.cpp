@@ -14,8 +14,8 @@ constexpr char kSendChildFeedback[] = "GroupSendChildFeedback";
 
 // ---- group of buttons
 
-CCtrl_GroupButtons::CCtrl_GroupButtons(CConsoleData *console, CCtrlHost *host, const CXmlNode *element)
-    : CCtrl__Base(kCtrlGroupButtons, console, host, nullptr)
+CCtrl_GroupButtons::CCtrl_GroupButtons(CConsoleData *console, const CXmlNode *element)
+    : CCtrl__Base(kCtrlGroupButtons, console, nullptr)
 {
     Construct(element);
 }
@@ -42,20 +42,13 @@ void CCtrl_GroupButtons::RebuildButtons()
     m_buttons.clear();
     for (int i = 0; i < PageCount(); ++i) {
         const CDataCCD::CGroupButtons::CBut &but = *Design()->groupButtons.Button(i);
-        auto button = std::make_unique<CCtrl_Button>(nullptr, Host(), nullptr, nullptr);
+        auto button = std::make_unique<CCtrl_Button>(nullptr, nullptr, nullptr);
         button->SetRect(but.button);
         button->SetImageOffset(but.image.topLeft() - but.button.topLeft());
         button->SetImageSize(but.image.size());
         button->SetTextRect(but.label.translated(-but.button.topLeft()));
         m_buttons.push_back(std::move(button));
     }
-}
-
-void CCtrl_GroupButtons::SetHost(CCtrlHost *host)
-{
-    CCtrl__Base::SetHost(host);
-    for (const std::unique_ptr<CCtrl_Button> &button : m_buttons)
-        button->SetHost(host);
 }
 
 int CCtrl_GroupButtons::SetValue(int value)
@@ -82,8 +75,8 @@ void CCtrl_GroupButtons::SaveXml(CXmlNode &parent, const CCtrlList &controls) co
 
 // ---- increment/decrement group
 
-CCtrl_GroupIncDec::CCtrl_GroupIncDec(CConsoleData *console, CCtrlHost *host, const CXmlNode *element)
-    : CCtrl__Base(kCtrlGroupIncDec, console, host, nullptr)
+CCtrl_GroupIncDec::CCtrl_GroupIncDec(CConsoleData *console, const CXmlNode *element)
+    : CCtrl__Base(kCtrlGroupIncDec, console, nullptr)
 {
     Construct(element);
 }

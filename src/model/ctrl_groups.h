@@ -16,7 +16,7 @@ namespace dataConsole {
 class CCtrl_GroupButtons final : public CCtrl__Base
 {
 public:
-    CCtrl_GroupButtons(CConsoleData *console, CCtrlHost *host, const CXmlNode *element);
+    CCtrl_GroupButtons(CConsoleData *console, const CXmlNode *element);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     void LoadXml(const CXmlNode &element) override;
@@ -25,7 +25,6 @@ public:
     int SetValue(int value) override;
     int GetValue() const override { return m_selected; }
     int GetCurrentGroupIndex() const override { return m_selected; }
-    void SetHost(CCtrlHost *host) override;
     // Also rebuilds the buttons and grows the binding sets to the design's buttons.
     void SetDesign(CDataCCD *design) override;
     int PageCount() const override;
@@ -34,7 +33,7 @@ public:
     const std::vector<std::unique_ptr<CCtrl_Button>> &Buttons() const { return m_buttons; }
 
 protected:
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
     QSize DesignImageSize(const CDataCCD &design) const override;
     int BindingReadCount() const override { return PageCount(); }
 
@@ -50,7 +49,7 @@ private:
 class CCtrl_GroupIncDec final : public CCtrl__Base
 {
 public:
-    CCtrl_GroupIncDec(CConsoleData *console, CCtrlHost *host, const CXmlNode *element);
+    CCtrl_GroupIncDec(CConsoleData *console, const CXmlNode *element);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     void LoadXml(const CXmlNode &element) override;
@@ -59,8 +58,6 @@ public:
     int SetValue(int value) override;
     int GetValue() const override { return m_current; }
     int GetCurrentGroupIndex() const override { return m_current; }
-    // Shows display image `value` first when it is 0 or more.
-    bool Draw(QPainter &painter, int value, bool live) override;
     // Also grows the binding sets to the design's display images.
     void SetDesign(CDataCCD *design) override;
     int PageCount() const override;
@@ -71,7 +68,7 @@ public:
     void SetSendChildFeedback(bool send) { m_sendChildFeedback = send; }
 
 protected:
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
     void ReadOwnAttributes(const CXmlNode &element) override;
     QSize DesignImageSize(const CDataCCD &design) const override;
     int BindingReadCount() const override { return PageCount(); }

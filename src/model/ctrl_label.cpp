@@ -5,8 +5,8 @@
 
 namespace dataConsole {
 
-CCtrl_Label::CCtrl_Label(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlLabel, console, host, parent)
+CCtrl_Label::CCtrl_Label(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent)
+    : CCtrl__Base(kCtrlLabel, console, parent)
 {
     Construct(element);
 }

@@ -10,7 +10,7 @@ namespace dataConsole {
 class CCtrl_Label final : public CCtrl__Base
 {
 public:
-    CCtrl_Label(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_Label(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     QSize GetImageSize() const override { return Rect().size(); }
@@ -18,7 +18,7 @@ public:
     void SetTAlignX(int value) override { m_tAlignX = value; }
     void SetTAlignY(int value) override { m_tAlignY = value; }
     // The label's frame when it has one, then its text in the rectangle.
-    bool Draw(QPainter &painter, int value, bool live) override;
+    bool Draw(QPainter &painter, const CDrawContext &context) const override;
 };
 
 } // namespace dataConsole

@@ -3,8 +3,8 @@
 
 namespace dataConsole {
 
-CCtrl_Trichro::CCtrl_Trichro(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlTrichro, console, host, parent)
+CCtrl_Trichro::CCtrl_Trichro(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent)
+    : CCtrl__Base(kCtrlTrichro, console, parent)
 {
     Construct(element);
 }
@@ -14,8 +14,8 @@ void CCtrl_Trichro::SaveXml(CXmlNode &parent, const CCtrlList &) const
     SaveElementWithBindings(parent, BindingStyle::kPlain);
 }
 
-CCtrl_PanTilt::CCtrl_PanTilt(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlPanTilt, console, host, parent)
+CCtrl_PanTilt::CCtrl_PanTilt(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent)
+    : CCtrl__Base(kCtrlPanTilt, console, parent)
 {
     Construct(element);
 }

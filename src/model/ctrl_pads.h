@@ -11,20 +11,20 @@ namespace dataConsole {
 class CCtrl_Trichro final : public CCtrl__Base
 {
 public:
-    CCtrl_Trichro(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_Trichro(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     void SetDesign(CDataCCD *) override {}
 
 protected:
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
 };
 
 // A pan/tilt pad: a pan value and a tilt value per group index. It has no design.
 class CCtrl_PanTilt final : public CCtrl__Base
 {
 public:
-    CCtrl_PanTilt(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_PanTilt(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     void SetDesign(CDataCCD *) override {}
@@ -36,7 +36,7 @@ private:
     std::vector<int> m_tilt;
 
 protected:
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
 };
 
 } // namespace dataConsole

@@ -5,8 +5,8 @@
 
 namespace dataConsole {
 
-CCtrl_Wheel::CCtrl_Wheel(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent)
-    : CCtrl__Base(kCtrlWheel, console, host, parent)
+CCtrl_Wheel::CCtrl_Wheel(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent)
+    : CCtrl__Base(kCtrlWheel, console, parent)
 {
     Construct(element);
 }

@@ -13,7 +13,7 @@ public:
     // The frames of the default look.
     static constexpr int kDefaultImageCount = 18;
 
-    CCtrl_Wheel(CConsoleData *console, CCtrlHost *host, const CXmlNode *element, CCtrl__Base *parent);
+    CCtrl_Wheel(CConsoleData *console, const CXmlNode *element, CCtrl__Base *parent);
 
     void SaveXml(CXmlNode &parent, const CCtrlList &controls) const override;
     // Brings the value into the strip (wrapping either way), shows that image and returns
@@ -26,7 +26,7 @@ public:
     int ImageCount() const;
 
 protected:
-    void DrawImage(QPainter &painter, const QRect &area, bool live) override;
+    void DrawImage(QPainter &painter, const QRect &area, bool live) const override;
     QSize DesignImageSize(const CDataCCD &design) const override;
 
 private:
