@@ -14,30 +14,58 @@ namespace {
 constexpr int kCursorSize = 32;
 constexpr int kHotSpot = 7;
 
-// A small picture of each kind in the 16 x 16 box at the cursor's lower right.
+// The box at the cursor's lower right that holds the small picture of a kind.
+const QRectF kGlyphBox(14, 14, 16, 16);
+
+void DrawGlyphText(QPainter &p, const QString &text, int pixelSize)
+{
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(kGlyphBox, Qt::AlignCenter, text);
+}
+
+void DrawPictureGlyph(QPainter &p)
+{
+    p.drawRect(kGlyphBox.adjusted(0, 2, 0, -2));
+    p.setBrush(Qt::black);
+    const QPointF hills[] = {{15, 27}, {20, 20}, {24, 24}, {26, 22}, {29, 27}};
+    p.drawPolygon(hills, 5);
+}
+
+void DrawColourMixerGlyph(QPainter &p)
+{
+    QConicalGradient hues(kGlyphBox.center(), 0);
+    for (int i = 0; i <= 6; ++i)
+        hues.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
+    p.setBrush(hues);
+    p.drawEllipse(kGlyphBox.adjusted(1, 1, -1, -1));
+}
+
+void DrawPanTiltGlyph(QPainter &p)
+{
+    p.drawRect(kGlyphBox.adjusted(1, 1, -1, -1));
+    p.drawLine(QPointF(22, 16), QPointF(22, 28));
+    p.drawLine(QPointF(16, 22), QPointF(28, 22));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(25, 19), 2, 2);
+}
+
+// A small picture of each kind in the glyph box.
 void DrawKindGlyph(QPainter &p, int kind)
 {
-    const QRectF box(14, 14, 16, 16);
     p.setPen(QPen(Qt::black, 1.5));
     p.setBrush(Qt::white);
     switch (kind) {
-    case dataConsole::kCtrlBitmap: {
-        p.drawRect(box.adjusted(0, 2, 0, -2));
-        p.setBrush(Qt::black);
-        const QPointF hills[] = {{15, 27}, {20, 20}, {24, 24}, {26, 22}, {29, 27}};
-        p.drawPolygon(hills, 5);
+    case dataConsole::kCtrlBitmap:
+        DrawPictureGlyph(p);
         break;
-    }
-    case dataConsole::kCtrlLabel: {
-        QFont font;
-        font.setPixelSize(16);
-        font.setBold(true);
-        p.setFont(font);
-        p.drawText(box, Qt::AlignCenter, QStringLiteral("T"));
+    case dataConsole::kCtrlLabel:
+        DrawGlyphText(p, QStringLiteral("T"), 16);
         break;
-    }
     case dataConsole::kCtrlButton:
-        p.drawRoundedRect(box.adjusted(0, 3, 0, -3), 3, 3);
+        p.drawRoundedRect(kGlyphBox.adjusted(0, 3, 0, -3), 3, 3);
         break;
     case dataConsole::kCtrlFaderHorz:
         p.drawLine(QPointF(14, 22), QPointF(30, 22));
@@ -48,7 +76,7 @@ void DrawKindGlyph(QPainter &p, int kind)
         p.drawRect(QRectF(17, 19, 10, 5));
         break;
     case dataConsole::kCtrlFaderRotary:
-        p.drawEllipse(box.adjusted(1, 1, -1, -1));
+        p.drawEllipse(kGlyphBox.adjusted(1, 1, -1, -1));
         p.drawLine(QPointF(22, 22), QPointF(17, 27));
         break;
     case dataConsole::kCtrlWheel:
@@ -56,34 +84,20 @@ void DrawKindGlyph(QPainter &p, int kind)
         for (int y = 17; y <= 27; y += 3)
             p.drawLine(QPointF(18, y), QPointF(26, y));
         break;
-    case dataConsole::kCtrlTrichro: {
-        QConicalGradient hues(box.center(), 0);
-        for (int i = 0; i <= 6; ++i)
-            hues.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
-        p.setBrush(hues);
-        p.drawEllipse(box.adjusted(1, 1, -1, -1));
+    case dataConsole::kCtrlTrichro:
+        DrawColourMixerGlyph(p);
         break;
-    }
     case dataConsole::kCtrlPanTilt:
-        p.drawRect(box.adjusted(1, 1, -1, -1));
-        p.drawLine(QPointF(22, 16), QPointF(22, 28));
-        p.drawLine(QPointF(16, 22), QPointF(28, 22));
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(25, 19), 2, 2);
+        DrawPanTiltGlyph(p);
         break;
     case dataConsole::kCtrlGroupButtons:
         for (int i = 0; i < 4; ++i)
             p.drawRect(QRectF(15 + (i % 2) * 8, 15 + (i / 2) * 8, 6, 6));
         break;
-    case dataConsole::kCtrlGroupIncDec: {
-        p.drawRect(box.adjusted(0, 3, 0, -3));
-        QFont font;
-        font.setPixelSize(11);
-        font.setBold(true);
-        p.setFont(font);
-        p.drawText(box, Qt::AlignCenter, QStringLiteral("±"));
+    case dataConsole::kCtrlGroupIncDec:
+        p.drawRect(kGlyphBox.adjusted(0, 3, 0, -3));
+        DrawGlyphText(p, QStringLiteral("±"), 11);
         break;
-    }
     default:
         break;
     }
