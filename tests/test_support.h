@@ -1,6 +1,7 @@
 // Helpers the test suites share: files and images written into a temporary application
-// folder, the XML of written elements, the messages the file readers report, and readable
-// failures for Qt strings.
+// folder, the XML of written elements, the messages the file readers report, korvane-cli run
+// as a user runs it, and readable failures for Qt strings. QtCore and QtGui only: the core
+// tests link no widgets.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,10 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+#if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
+#include <QProcess>
+#endif
 
 #include "core/file_messages.h"
 #include "xml/xml_node.h"
@@ -57,6 +62,25 @@ inline std::string ReadBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
+
+#if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
+struct CliRun
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// korvane-cli run to its end with `arguments`.
+inline CliRun RunCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVANE_CLI), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+#endif
 
 inline QByteArray DesignFile(const QByteArray &body)
 {
