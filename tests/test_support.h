@@ -1,11 +1,12 @@
 // Helpers the test suites share: files and images written into a temporary application
-// folder, the XML of written elements, the messages the file readers report, korvane-cli run
-// as a user runs it, and readable failures for Qt strings. QtCore and QtGui only: the core
-// tests link no widgets.
+// folder, the XML of written elements, the messages the file readers report, work done on
+// another thread while this one runs events, korvane-cli run as a user runs it, and readable
+// failures for Qt strings. QtCore and QtGui only: the core tests link no widgets.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <future>
 #include <initializer_list>
 #include <memory>
 #include <ostream>
@@ -61,6 +64,17 @@ inline std::string ReadBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// Runs `work` on another thread while this one runs the event loop that `work` waits on
+// (a local socket's other end, say), and returns what it returns.
+template <typename Work>
+auto WhileRunningEvents(Work work)
+{
+    auto result = std::async(std::launch::async, std::move(work));
+    while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return result.get();
 }
 
 #if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
