@@ -227,19 +227,6 @@ TEST(BindingsTest, LoadReplacesWhatWasThere)
     EXPECT_TRUE(sets == expected) << Saved(sets, BindingStyle::kButton);
 }
 
-TEST(BindingsTest, GrowOnlyGrows)
-{
-    CBindingSets sets;
-    EXPECT_EQ(sets.Count(), 1);
-    sets[0].label = "kept";
-    sets.Grow(3);
-    ASSERT_EQ(sets.Count(), 3);
-    EXPECT_EQ(sets[0].label, "kept");
-    EXPECT_TRUE(sets[2] == dataConsole::CBindingSet{});
-    sets.Grow(2);
-    EXPECT_EQ(sets.Count(), 3);
-}
-
 TEST(BindingsTest, SaveThenLoadGivesTheSameSets)
 {
     for (BindingStyle style : {BindingStyle::kPlain, BindingStyle::kButton, BindingStyle::kWheel, BindingStyle::kGroup}) {
