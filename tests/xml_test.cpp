@@ -92,8 +92,6 @@ TEST(XmlWriter, AddersFormatValues)
         {[](CXmlNode &n) { n.AddAttributeFloat("v", -3.25f, 2); }, "-3.25"},
         {[](CXmlNode &n) { n.AddAttributeFloat("v", 3.0e38f, 1); }, "300000000549775575777803994281145270272.0"},
         {[](CXmlNode &n) { n.AddAttributeFloat("v", 1.0f, 19); }, ""},
-        {[](CXmlNode &n) { n.AddAttribute(std::string("v"), std::string("str")); }, "str"},
-        {[](CXmlNode &n) { n.AddAttributeInt(std::string("v"), 7); }, "7"},
     };
     for (const Case &c : cases) {
         CXmlNode node("n");
@@ -155,34 +153,13 @@ TEST(XmlReader, RoundTripsAsTheFormatWants)
 TEST(XmlReader, RefusesWhatItDoesNotKnow)
 {
     const char *refused[] = {
-        "",
-        "   ",
-        "<?xml version=\"1.0\"?><a/>",
-        "<!-- c --><a/>",
-        "\xEF\xBB\xBF<a/>",
-        "<a><!-- c --></a>",
-        "<a><![CDATA[x]]></a>",
-        "<a/><b/>",
-        "<a/>x",
-        "< a/>",
-        "<>",
-        "<\xE9/>",
-        "<a",
-        "<a x='1'",
-        "<a x='1>",
-        "<a x=1/>",
-        "<a x/>",
-        "<a ='1'/>",
-        "<a x='1' / >",
-        "<a>",
-        "<a>text",
-        "<a><b></a>",
-        "<ab></abc>",
-        "<ab></a>",
-        "<a></a x>",
-        "<a></ a>",
-        "<a><</a>",
-        "text<a/>",
+        "", "   ", "text<a/>", "<a/><b/>", "<a/>x",
+        // Declarations, comments, CDATA and a byte-order mark are not read.
+        "<?xml version=\"1.0\"?><a/>", "<!-- c --><a/>", "\xEF\xBB\xBF<a/>", "<a><!-- c --></a>", "<a><![CDATA[x]]></a>",
+        // Broken tags and attributes.
+        "< a/>", "<>", "<\xE9/>", "<a", "<a x='1'", "<a x='1>", "<a x=1/>", "<a x/>", "<a ='1'/>", "<a x='1' / >",
+        // Unclosed or wrongly closed elements.
+        "<a>", "<a>text", "<a><b></a>", "<ab></abc>", "<ab></a>", "<a></a x>", "<a></ a>", "<a><</a>",
     };
     for (const char *text : refused)
         EXPECT_EQ(Parse(text), nullptr) << "input: " << text;
