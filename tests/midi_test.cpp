@@ -219,7 +219,7 @@ protected:
 korvane::test::JackTestServer *MidiInTest::s_server = nullptr;
 QString MidiInTest::s_serverError;
 
-TEST_F(MidiInTest, ChannelMessagesArriveDecodedOnTheMainThreadAndSystemMessagesNever)
+TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiver)
 {
     // The sender exists before the port is opened, as a surface plugged in before start-up.
     Sender sender("surface");
@@ -258,16 +258,10 @@ TEST_F(MidiInTest, ChannelMessagesArriveDecodedOnTheMainThreadAndSystemMessagesN
         << ::testing::PrintToString(log.received);
     EXPECT_EQ(log.received, expected);
     EXPECT_EQ(log.offMainThread, 0);
-}
 
-TEST_F(MidiInTest, WaitingLearnReceiverTakesEveryMessageAndNothingIsPosted)
-{
+    // A waiting learn receiver takes every message on the service's thread, and nothing is posted.
+    log.received.clear();
     LearnReceiver learner;
-    Sender sender("surface");
-    MainThreadLog log;
-    CMIDIInDevice device(RtMidi::UNIX_JACK);
-    ASSERT_NO_FATAL_FAILURE(OpenSettled(device, sender, log));
-
     korvane::BeginMidiLearn(&learner);
     sender.Send({0x92, 64, 0});
     sender.Send({0xC2, 9});
@@ -386,11 +380,48 @@ std::string MonitorErrors(QProcess &monitor)
     return errors.toStdString();
 }
 
+// Runs "midi-monitor --count 1". Once its own port is there (every port present at its start
+// is open by then), `connect` is given the port's number, and `send` is called every 50 ms
+// until the monitor ends: what goes over a connection just made can be lost inside the service,
+// and the count makes the one line printed the first message that came through. On a busy
+// machine a monitor that hears nothing at all for seconds is seen now and then; it is started
+// once more before that counts as a failure.
+CliRun MonitorOneMessage(RtMidiOut &player, const std::function<void(unsigned)> &connect,
+                         const std::function<void()> &send)
+{
+    bool finished = false;
+    QProcess monitor;
+    for (int attempt = 0; attempt < 2 && !finished; ++attempt) {
+        // The port of a monitor that has just ended goes a little later.
+        EXPECT_TRUE(WaitFor([&] { return OurPort(player) < 0; })) << "an ended monitor's port stays";
+        monitor.start(QStringLiteral(KORVANE_CLI), {"midi-monitor", "--api", "jack", "--count", "1"});
+        int ours = -1;
+        finished = WaitFor([&] { return (ours = OurPort(player)) >= 0; });
+        if (finished) {
+            connect(static_cast<unsigned>(ours));
+            QElapsedTimer sinceSent;
+            finished = WaitFor([&] {
+                if (!sinceSent.isValid() || sinceSent.elapsed() >= 50) {
+                    send();
+                    sinceSent.start();
+                }
+                return monitor.state() == QProcess::NotRunning;
+            });
+        }
+        if (!finished) {
+            monitor.kill();
+            monitor.waitForFinished();
+        }
+    }
+    const std::string errors = MonitorErrors(monitor);
+    EXPECT_TRUE(finished) << errors;
+    return {monitor.exitCode(), QString::fromUtf8(monitor.readAllStandardOutput()), QString::fromStdString(errors)};
+}
+
 } // namespace
 
 TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
 {
-    // Both senders are made long before they send, past the first periods of a new client.
     Sender surface("surface");
     RtMidiOut player(RtMidi::UNIX_JACK, "player");
     QString expectedList;
@@ -401,24 +432,27 @@ TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
     EXPECT_EQ(ports.exitCode, 0);
     EXPECT_EQ(ports.out, expectedList);
 
-    QProcess monitor;
-    monitor.start(QStringLiteral(KORVANE_CLI), {"midi-monitor", "--api", "jack", "--count", "3"});
-    // Its own port appears once every port present at its start is open.
-    int ours = -1;
-    ASSERT_TRUE(WaitFor([&] { return (ours = OurPort(player)) >= 0; }));
-    surface.Send({0x9F, 60, 0});
-    ASSERT_TRUE(monitor.waitForReadyRead(kWaitMs)) << MonitorErrors(monitor);
-    player.openPort(static_cast<unsigned>(ours));
-    for (const Bytes &bytes : {Bytes{0xF8}, Bytes{0xE0, 0x11, 0x7F}, Bytes{0xB4, 74, 127}, Bytes{0x90, 1, 1}})
-        player.sendMessage(&bytes);
-    const bool finished = monitor.waitForFinished(kWaitMs);
-    const std::string errors = MonitorErrors(monitor);
-    ASSERT_TRUE(finished) << errors;
-    EXPECT_EQ(monitor.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(monitor.readAllStandardOutput()),
-              QStringLiteral("command=60 channel=15 type=9 value=0\n"
-                             "command=0 channel=0 type=14 value=127\n"
-                             "command=74 channel=4 type=11 value=127\n"));
+    // A surface present at the monitor's start is heard; its system messages never are.
+    const CliRun fromSurface = MonitorOneMessage(player, [](unsigned) {}, [&] {
+        surface.Send({0xF8});
+        surface.Send({0x9F, 60, 0});
+    });
+    EXPECT_EQ(fromSurface.exitCode, 0);
+    EXPECT_EQ(fromSurface.out, QStringLiteral("command=60 channel=15 type=9 value=0\n"));
+    // So is a program that plays into the monitor's own port.
+    const CliRun fromPlayer = MonitorOneMessage(
+        player,
+        [&](unsigned port) {
+            player.closePort();
+            player.openPort(port);
+        },
+        [&] {
+            for (const Bytes &bytes : {Bytes{0xFE}, Bytes{0xE0, 0x11, 0x7F}})
+                player.sendMessage(&bytes);
+        });
+    EXPECT_EQ(fromPlayer.exitCode, 0);
+    EXPECT_EQ(fromPlayer.out, QStringLiteral("command=0 channel=0 type=14 value=127\n"));
+
     const CliRun quiet = RunCli({"midi-monitor", "--api", "jack", "--seconds", "0.2"});
     EXPECT_EQ(quiet.exitCode, 0);
     EXPECT_EQ(quiet.out, QString());
