@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -153,6 +154,10 @@ TEST(RibbonTest, ButtonsTriggerTheirActionsAndFollowTheirState)
     }
     for (int id : {kIdFileNew, kIdFileOpen, kIdFileSave, kIdFileSaveAs, kIdUndo, kIdRedo, kIdSelectAll})
         EXPECT_NE(ribbon.Button(id), nullptr) << id;
+    // The system button and the help popup open their menus.
+    const QList<QToolButton *> buttons = ribbon.findChildren<QToolButton *>();
+    for (QMenu *menu : {ribbon.SystemMenu(), ribbon.HelpMenu()})
+        EXPECT_TRUE(std::ranges::any_of(buttons, [&](QToolButton *b) { return b->menu() == menu; }));
 }
 
 TEST(RibbonTest, RefreshTextsFollowsTheTranslationPlugin)
