@@ -110,6 +110,8 @@ TEST(DefaultLook, EveryImageHasItsStatesAndCellSizeAtEachScale)
         }
         EXPECT_EQ(look.Image(20099), nullptr);
     }
+    // The shared look takes the screen's ratio: 1 offscreen, or without a GUI application.
+    EXPECT_EQ(DefaultLook().Scale(), 1.0);
 }
 
 TEST(DefaultLook, IconsAndWheelFramesCutFromTheirStrips)

@@ -92,6 +92,8 @@ TEST(XmlWriter, AddersFormatValues)
         {[](CXmlNode &n) { n.AddAttributeFloat("v", -3.25f, 2); }, "-3.25"},
         {[](CXmlNode &n) { n.AddAttributeFloat("v", 3.0e38f, 1); }, "300000000549775575777803994281145270272.0"},
         {[](CXmlNode &n) { n.AddAttributeFloat("v", 1.0f, 19); }, ""},
+        {[](CXmlNode &n) { n.AddAttribute(std::string("v"), std::string("str")); }, "str"},
+        {[](CXmlNode &n) { n.AddAttributeInt(std::string("v"), 7); }, "7"},
     };
     for (const Case &c : cases) {
         CXmlNode node("n");
