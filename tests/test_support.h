@@ -20,6 +20,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
