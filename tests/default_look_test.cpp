@@ -95,8 +95,6 @@ TEST(DefaultLook, EveryImageHasItsStatesAndCellSizeAtEachScale)
             ASSERT_FALSE(image->bitmap.isNull());
             EXPECT_EQ(image->bitmap.format(), QImage::Format_ARGB32_Premultiplied);
             EXPECT_EQ(image->bitmap.devicePixelRatio(), scale);
-            EXPECT_EQ(image->stateCount, layout.states);
-            EXPECT_EQ(image->StateSize(), layout.cell * scale);
             EXPECT_EQ(image->bitmap.size(), QSize(layout.cell.width(), layout.cell.height() * layout.states) * scale);
             for (int state = 0; state < layout.states; ++state) {
                 const QRect rect = image->StateRect(state);

@@ -124,7 +124,6 @@ TEST(FoldersTest, PathsAreFoundWithoutRegardToCase)
     EXPECT_EQ(folders.DesignFolder(), root + "/_COMMON/Console/_CCD");
     EXPECT_EQ(folders.DefaultBackgroundImage(), root + "/_COMMON/Console/_background/ER_bg.bmp");
     EXPECT_EQ(folders.ShowConsoleFolder(QStringLiteral("myshow")), root + "/_vellum/MyShow/#commonfile#/Files");
-    EXPECT_EQ(folders.LayoutFile(), root + "/Korvane.lay");
 }
 
 TEST(FoldersTest, LanguageOfTheCommandLine)
