@@ -1,11 +1,8 @@
 // The default look: every image rendered from its artwork with its states and cell size, the
-// icons and wheel frames cut from their strips, edges that survive nine-slice stretching, and
-// artwork that is missing or broken.
+// icons and wheel frames cut from their strips, and artwork that is missing or broken.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <algorithm>
 
 #include "design/default_look.h"
 #include "test_support.h"
@@ -40,45 +37,6 @@ double Coverage(const QImage &image, const QRect &rect)
         for (int x = rect.left(); x <= rect.right(); ++x)
             visible += qAlpha(image.pixel(x, y)) > 64;
     return double(visible) / (rect.width() * rect.height());
-}
-
-// Nine-slice stretching repeats the edge strips along their length, so along a strip the
-// picture may only change gradually: a corner rounder than the margin, or a shadow that stops
-// short of the edge, shows as a jump between neighbours. The outline (alpha) is checked on
-// all four strips, the colour on those named (a fader's index line or slot end may cross the
-// others on purpose).
-enum Strips { kNone = 0, kTopAndBottom = 1, kLeftAndRight = 2, kAll = 3 };
-
-int Step(QRgb a, QRgb b, bool colour)
-{
-    int step = qAbs(qAlpha(a) - qAlpha(b));
-    if (colour)
-        step = std::max({step, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
-    return step;
-}
-
-void ExpectStretchableEdges(const CDefaultLookImage &image, int state, int margin, int colourStrips)
-{
-    constexpr int kMaxStep = 12;
-    const QRect cell = image.StateRect(state);
-    ASSERT_FALSE(cell.isEmpty());
-    // Premultiplied values, so that the colour of nearly transparent pixels does not count.
-    auto at = [&](int x, int y) {
-        return reinterpret_cast<const QRgb *>(image.bitmap.constScanLine(cell.top() + y))[cell.left() + x];
-    };
-    const int w = cell.width(), h = cell.height();
-    for (int band = 0; band < margin; ++band)
-        for (int i = margin + 1; i < std::max(w, h) - margin; ++i) {
-            const bool colourX = colourStrips & kTopAndBottom, colourY = colourStrips & kLeftAndRight;
-            if (i < w - margin) {
-                ASSERT_LE(Step(at(i, band), at(i - 1, band), colourX), kMaxStep) << "top, x " << i << " row " << band;
-                ASSERT_LE(Step(at(i, h - 1 - band), at(i - 1, h - 1 - band), colourX), kMaxStep) << "bottom, x " << i;
-            }
-            if (i < h - margin) {
-                ASSERT_LE(Step(at(band, i), at(band, i - 1), colourY), kMaxStep) << "left, y " << i << " column " << band;
-                ASSERT_LE(Step(at(w - 1 - band, i), at(w - 1 - band, i - 1), colourY), kMaxStep) << "right, y " << i;
-            }
-        }
 }
 
 } // namespace
@@ -139,25 +97,6 @@ TEST(DefaultLook, IconsAndWheelFramesCutFromTheirStrips)
         EXPECT_EQ(qAlpha(wheel[i].pixel(6, 96)), 0);
         EXPECT_EQ(qAlpha(wheel[i].pixel(48, 8)), 0);
     }
-}
-
-TEST(DefaultLook, StretchedImagesKeepTheirCornersInsideTheMargins)
-{
-    const CDefaultLook look;
-    auto image = [&](int resource) { return *look.Image(resource); };
-    for (const int state : {0, 1}) {
-        ExpectStretchableEdges(image(kDefaultButton), state, 10, kAll);
-        ExpectStretchableEdges(image(kDefaultLabelFrame), state, 10, kAll);
-    }
-    ExpectStretchableEdges(image(kDefaultInsetPanel), 0, 10, kAll);
-    // A cap's index line crosses the strips along the travel, a track's slot ends lie in the
-    // strips across it.
-    for (const int state : {kSliderCapState, kSliderCapHoveredState, kSliderCapPressedState}) {
-        ExpectStretchableEdges(image(kDefaultSliderVert), state, 8, kTopAndBottom);
-        ExpectStretchableEdges(image(kDefaultSliderHorz), state, 8, kLeftAndRight);
-    }
-    ExpectStretchableEdges(image(kDefaultSliderVert), kSliderTrackState, 6, kLeftAndRight);
-    ExpectStretchableEdges(image(kDefaultSliderHorz), kSliderTrackState, 6, kTopAndBottom);
 }
 
 TEST(DefaultLook, HandleMarkersAreRedForThePrimarySelectionAndGreyOtherwise)
