@@ -81,8 +81,6 @@ TEST(BindingsTest, SaveWritesOnlyWhatIsSet)
                 "    <DMX channel=\"5\" univers=\"-1\" />",
                 "  </Group2>",
                 "</Control>"})},
-        {"push-button alone on index 2", BindingStyle::kButton, 3, [](CBindingSets &s) { s[2].pushButton = true; },
-         Lines({"<Control>", "  <Group2 poussoir=\"1\" IgnorZeroValue=\"0\" />", "</Control>"})},
         {"button flags after every set", BindingStyle::kButton, 4,
          [](CBindingSets &s) {
              s[0].label = "A";
@@ -207,37 +205,6 @@ TEST(BindingsTest, StatusByteIsReducedToItsType)
         ASSERT_TRUE(midi.Load(*root, "MIDI"));
         EXPECT_EQ(midi.status, status) << text;
     }
-}
-
-TEST(BindingsTest, LoadReplacesWhatWasThere)
-{
-    const auto root = Parsed("<C><Group0><MIDI command='3'/><DMX univers='2'/></Group0></C>");
-    ASSERT_TRUE(root);
-    CBindingSets sets;
-    sets[0].label = "old";
-    sets[0].midi = {1, 2, 9, false, true, 3, 4, 5, 6, 0};
-    sets[0].dmx = {100, 1};
-    sets[0].pushButton = true;
-    sets[0].ignoreZero = true;
-    sets.Load(*root, 1, BindingStyle::kButton);
-
-    CBindingSets expected;
-    expected[0].midi.command = 3;
-    expected[0].dmx.univers = 2;
-    EXPECT_TRUE(sets == expected) << Saved(sets, BindingStyle::kButton);
-}
-
-TEST(BindingsTest, GrowOnlyGrows)
-{
-    CBindingSets sets;
-    EXPECT_EQ(sets.Count(), 1);
-    sets[0].label = "kept";
-    sets.Grow(3);
-    ASSERT_EQ(sets.Count(), 3);
-    EXPECT_EQ(sets[0].label, "kept");
-    EXPECT_TRUE(sets[2] == dataConsole::CBindingSet{});
-    sets.Grow(2);
-    EXPECT_EQ(sets.Count(), 3);
 }
 
 TEST(BindingsTest, SaveThenLoadGivesTheSameSets)

@@ -2,7 +2,6 @@
 #include "shell/crash_handler.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -81,9 +80,8 @@ TEST(CrashHandlerTest, AFatalSignalLeavesAReportAndStillKills)
         const QStringList reports = Reports(folder.path());
         ASSERT_EQ(reports.size(), 1);
         EXPECT_TRUE(reports.first().startsWith(QStringLiteral("korvane-crash-"))) << reports.first().toStdString();
-        QFile file(folder.path() + QStringLiteral("/crashes/Lumbrel/") + reports.first());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString report = QString::fromUtf8(file.readAll());
+        const QString report = QString::fromStdString(
+            korvane::test::ReadBytes(folder.path() + QStringLiteral("/crashes/Lumbrel/") + reports.first()));
         for (const QString &line : {QStringLiteral("product: Korvane\n"), QStringLiteral("version: Oct 26 2022\n"),
                                     QStringLiteral("build: 22.1026.9634.1069\n"),
                                     QStringLiteral("signal: %1 (%2)\n").arg(c.signal).arg(QLatin1String(c.name))}) {

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <tuple>
+
 #include "design/data_ccd.h"
 #include "design/default_look.h"
 #include "design/draw_design.h"
@@ -43,8 +45,10 @@ QRgb Rgb(const QImage &image, int x, int y)
     return image.pixel(x, y) & 0xFFFFFF;
 }
 
-const QRgb kRed = qRgb(255, 0, 0) & 0xFFFFFF;
-const QRgb kBlue = qRgb(0, 0, 255) & 0xFFFFFF;
+const QRgb kRed = 0xFF0000;
+const QRgb kGreen = 0x00FF00;
+const QRgb kBlue = 0x0000FF;
+const QRgb kYellow = 0xFFFF00;
 
 } // namespace
 
@@ -158,14 +162,8 @@ TEST(DrawDesign, RotaryPointerLineAndCursor)
     const QImage up = Drawn(40, 40, [&](QPainter &p) {
         DrawRotary(p, QRect(0, 0, 40, 40), &design, nullptr, Qt::gray, 90.0);
     });
-    EXPECT_EQ(Rgb(up, 20, 5), kRed);   // 15 pixels above the centre
+    EXPECT_EQ(Rgb(up, 20, 5), kRed);   // 15 pixels above the centre: screen y grows downward
     EXPECT_EQ(Rgb(up, 30, 20), 0u);    // no line drawn
-
-    const CPolarOffset right = PolarPoint(0, 10);
-    EXPECT_FLOAT_EQ(right.x, 10.0f);
-    EXPECT_NEAR(right.y, 0.0f, 1e-5);
-    const CPolarOffset upward = PolarPoint(90, 10);
-    EXPECT_LT(upward.y, -9.99f); // screen y grows downward
 }
 
 TEST(DrawDesign, WheelFramesWrap)
@@ -209,7 +207,7 @@ TEST(DrawDesign, GroupsDrawAndHitTheirParts)
     const QImage group = Drawn(200, 100, [&](QPainter &p) { DrawGroupButtons(p, rect, &design, nullptr, 1, 1); });
     EXPECT_EQ(Rgb(group, 30, 30), kBlue);
     EXPECT_EQ(Rgb(group, 130, 30), kRed); // the pressed button
-    EXPECT_EQ(Rgb(group, 110, 40), qRgb(0, 0, 255) & 0xFFFFFF); // the blue frame of button 1 at x 110
+    EXPECT_EQ(Rgb(group, 110, 40), kBlue); // the off image of button 1 under its frame
     EXPECT_EQ(HitGroupButton(rect, &design, QPoint(25, 25)), 0);
     EXPECT_EQ(HitGroupButton(rect, &design, QPoint(159, 59)), 1);
     EXPECT_EQ(HitGroupButton(rect, &design, QPoint(160, 60)), -1);
@@ -226,7 +224,7 @@ TEST(DrawDesign, GroupsDrawAndHitTheirParts)
     const QImage drawn = Drawn(100, 40, [&](QPainter &p) { DrawGroupIncDec(p, incdec, &design, nullptr, 2, -1); });
     EXPECT_EQ(Rgb(drawn, 85, 10), kRed);
     EXPECT_EQ(Rgb(drawn, 5, 10), kBlue);
-    EXPECT_EQ(Rgb(drawn, 45, 10), qRgb(0, 255, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(drawn, 45, 10), kGreen);
     EXPECT_EQ(HitGroupIncDec(incdec, &design, QPoint(85, 10)), 0);
     EXPECT_EQ(HitGroupIncDec(incdec, &design, QPoint(5, 10)), 1);
     EXPECT_EQ(HitGroupIncDec(incdec, &design, QPoint(50, 30)), -1);
@@ -263,8 +261,8 @@ TEST(DrawHelper, NineSliceKeepsCornersAndStretchesTheRest)
         DrawNineSlice(p, source, 1, 2, QRect(0, 0, 100, 60), QMargins(10, 10, 10, 10));
     });
     EXPECT_EQ(Rgb(out, 9, 9), kRed);
-    EXPECT_EQ(Rgb(out, 50, 5), qRgb(0, 255, 0) & 0xFFFFFF);
-    EXPECT_EQ(Rgb(out, 50, 30), qRgb(255, 255, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(out, 50, 5), kGreen);
+    EXPECT_EQ(Rgb(out, 50, 30), kYellow);
     EXPECT_EQ(Rgb(out, 90, 50), kBlue);
     EXPECT_EQ(Rgb(out, 99, 59), kBlue);
 
@@ -276,7 +274,7 @@ TEST(DrawHelper, NineSliceKeepsCornersAndStretchesTheRest)
         DrawNineSlice(p, source, 1, 2, QRect(0, 0, 30, 90), QMargins(10, 10, 10, 10));
     });
     EXPECT_EQ(Rgb(narrow, 5, 5), kRed);
-    EXPECT_EQ(Rgb(narrow, 15, 45), qRgb(255, 255, 0) & 0xFFFFFF);
+    EXPECT_EQ(Rgb(narrow, 15, 45), kYellow);
 }
 
 TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)
@@ -287,13 +285,11 @@ TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)
     const QImage canvas = Drawn(200, 150, [&](QPainter &p) { DrawSelectionFrame(p, rect, true, kAllHandles, &frame); });
 
     EXPECT_EQ(frame.Frame(), rect);
-    EXPECT_EQ(frame.Handle(1), QRect(QPoint(15, 25), QPoint(20, 30)));   // (l-5, t-5) to (l+1, t+1)
-    EXPECT_EQ(frame.Handle(2), QRect(QPoint(67, 25), QPoint(72, 30)));   // centred on 70
-    EXPECT_EQ(frame.Handle(5), QRect(QPoint(119, 79), QPoint(124, 84))); // bottom-right
-    EXPECT_EQ(Rgb(canvas, 17, 27), qRgb(255, 30, 30) & 0xFFFFFF);         // filled in the primary colour
-    EXPECT_EQ(Rgb(canvas, 60, 30), qRgb(255, 30, 30) & 0xFFFFFF);         // the outline
-    EXPECT_EQ(qAlpha(canvas.pixel(60, 50)), 0);                           // inside stays clear
+    EXPECT_EQ(Rgb(canvas, 17, 27), 0xFF1E1Eu); // the handle filled in the primary colour
+    EXPECT_EQ(Rgb(canvas, 60, 30), 0xFF1E1Eu); // the outline
+    EXPECT_EQ(qAlpha(canvas.pixel(60, 50)), 0); // inside stays clear
 
+    // Each handle reaches 5 pixels out from its point and 1 in; handles win over the frame.
     const QPoint onHandle[] = {{16, 26}, {70, 26}, {122, 26}, {122, 55}, {122, 82}, {70, 82}, {16, 82}, {16, 55}};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(HitTestFrame(frame, onHandle[i]), 3 + i) << i;
@@ -308,33 +304,31 @@ TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)
     });
     EXPECT_EQ(HitTestFrame(fresh, QPoint(16, 26)), 0);
     EXPECT_EQ(HitTestFrame(fresh, QPoint(60, 50)), 2);
-    EXPECT_EQ(Rgb(other, 60, 30), kBlue);                              // the given frame colour
-    EXPECT_EQ(Rgb(other, 15, 25), qRgb(200, 200, 200) & 0xFFFFFF);     // outlined handle
+    EXPECT_EQ(Rgb(other, 60, 30), kBlue);     // the given frame colour
+    EXPECT_EQ(Rgb(other, 15, 25), 0xC8C8C8u); // outlined handle
 
     EXPECT_TRUE(HitHandlePoint(QPoint(50, 50), QPoint(45, 45)));
     EXPECT_FALSE(HitHandlePoint(QPoint(50, 50), QPoint(55, 50)));
 }
 
-TEST(DrawDesign, MixerColourAndPads)
+TEST(DrawDesign, MixerColoursAndThePanTiltPuck)
 {
-    EXPECT_EQ(TrichroColour(0, 255, 255), 0x0000FFu);   // red in the low byte
-    EXPECT_EQ(TrichroColour(120, 255, 255), 0x00FF00u);
-    EXPECT_EQ(TrichroColour(240, 255, 255), 0xFF0000u);
-    EXPECT_EQ(TrichroColour(60, 255, 255), 0x00FFFFu);  // yellow
-    EXPECT_EQ(TrichroColour(200, 0, 77), 0x4D4D4Du);    // no saturation: grey
-    EXPECT_EQ(TrichroColour(30, 255, 200), 0x0064C8u);  // half-way through the first sector
+    // Hue, saturation, value to a colour with red in the low byte.
+    const std::tuple<int, int, int, quint32> colours[] = {
+        {0, 255, 255, 0x0000FF},   {120, 255, 255, 0x00FF00}, {240, 255, 255, 0xFF0000},
+        {60, 255, 255, 0x00FFFF},  {200, 0, 77, 0x4D4D4D},    // no saturation: grey
+        {30, 255, 200, 0x0064C8},  // half-way through the first sector
+    };
+    for (const auto &[hue, saturation, value, colour] : colours)
+        EXPECT_EQ(TrichroColour(hue, saturation, value), colour) << hue << " " << saturation << " " << value;
 
-    const CTrichroLayout layout = TrichroLayout(QRect(0, 0, 242, 242));
-    EXPECT_EQ(layout.radius, 100);
-    EXPECT_EQ(layout.bar.left(), 242 - 242 / 7);
-
-    // The pan/tilt pad shows the puck where its values put it, and its two captions.
-    const QImage pad = Drawn(242, 242, [&](QPainter &p) {
-        DrawPanTilt(p, QRect(0, 0, 242, 242), 0, 127, QPoint(-1, -1), Qt::gray, &DefaultLook());
-    });
-    EXPECT_FALSE(IsEmpty(pad));
-    const QImage moved = Drawn(242, 242, [&](QPainter &p) {
-        DrawPanTilt(p, QRect(0, 0, 242, 242), 127, 0, QPoint(-1, -1), Qt::gray, &DefaultLook());
-    });
-    EXPECT_NE(pad, moved);
+    // The puck goes where pan and tilt put it.
+    const auto pad = [](int pan, int tilt) {
+        return Drawn(242, 242, [&](QPainter &p) {
+            DrawPanTilt(p, QRect(0, 0, 242, 242), pan, tilt, QPoint(-1, -1), Qt::gray, &DefaultLook());
+        });
+    };
+    const QImage topLeft = pad(0, 127);
+    EXPECT_FALSE(IsEmpty(topLeft));
+    EXPECT_NE(topLeft, pad(127, 0));
 }

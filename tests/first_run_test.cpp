@@ -9,15 +9,11 @@
 
 #include "test_support.h"
 
+using korvane::PrepareUserDataFolder;
+using korvane::test::ReadBytes;
 using korvane::test::WriteText;
 
 namespace {
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // XDG_DATA_HOME pointed at a temporary folder for the test's length.
 class FirstRunTest : public testing::Test
@@ -55,50 +51,41 @@ private:
 
 } // namespace
 
-TEST_F(FirstRunTest, TheDefaultFolderIsKorvaneInTheUsersDataFolder)
-{
-    EXPECT_EQ(DefaultFolder(),
-              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Korvane"));
-    EXPECT_TRUE(DefaultFolder().startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"))));
-    EXPECT_EQ(korvane::ResolveAppFolder(korvane::CurrentAppFolderSources({})), DefaultFolder());
-}
-
-TEST_F(FirstRunTest, AnEmptyDefaultFolderGetsTheWholeBundle)
+TEST_F(FirstRunTest, AnEmptyDefaultFolderInTheUsersDataFolderGetsTheWholeBundleOnce)
 {
     const QString folder = DefaultFolder();
-    ASSERT_TRUE(korvane::PrepareUserDataFolder(folder, BundleFolder()));
-    EXPECT_EQ(Read(folder + "/_Common/console/Band Gig.csl2"), "<CSL2/>");
-    EXPECT_EQ(Read(folder + "/_Common/console/_ccd/fader.ccd"), "<config_control_design/>");
-    EXPECT_EQ(Read(folder + "/_Common/console/_background/ER_bg.bmp"), "BM");
+    EXPECT_EQ(folder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Korvane"));
+    EXPECT_TRUE(folder.startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"))));
+    EXPECT_EQ(korvane::ResolveAppFolder(korvane::CurrentAppFolderSources({})), folder);
+
+    EXPECT_FALSE(PrepareUserDataFolder(folder, BundleFolder() + "/missing"));
+    EXPECT_FALSE(QFileInfo::exists(folder)) << "without a bundle nothing happens";
+
+    ASSERT_TRUE(PrepareUserDataFolder(folder, BundleFolder()));
+    EXPECT_EQ(ReadBytes(folder + "/_Common/console/Band Gig.csl2"), "<CSL2/>");
+    EXPECT_EQ(ReadBytes(folder + "/_Common/console/_ccd/fader.ccd"), "<config_control_design/>");
+    EXPECT_EQ(ReadBytes(folder + "/_Common/console/_background/ER_bg.bmp"), "BM");
     EXPECT_TRUE(QFileInfo(folder + "/_Common/console/Band Gig.csl2").isWritable()) << "the user's copy can be saved";
 
     // Once it holds consoles, it is the user's: nothing comes back after a deletion.
     ASSERT_TRUE(QFile::remove(folder + "/_Common/console/_ccd/fader.ccd"));
-    EXPECT_FALSE(korvane::PrepareUserDataFolder(folder, BundleFolder()));
+    EXPECT_FALSE(PrepareUserDataFolder(folder, BundleFolder()));
     EXPECT_FALSE(QFileInfo::exists(folder + "/_Common/console/_ccd/fader.ccd"));
 }
 
-TEST_F(FirstRunTest, WhatTheUserAlreadyHasIsKept)
+TEST_F(FirstRunTest, WhatTheUserAlreadyHasIsKeptInWhateverLetterCase)
 {
     const QString folder = DefaultFolder();
     WriteText(Bundle("_Common/Styles/quenta/Themes.ini"), "bundled");
     WriteText(folder + "/_COMMON/styles/quenta/Themes.ini", "mine");
-    ASSERT_TRUE(korvane::PrepareUserDataFolder(folder, BundleFolder()));
-    EXPECT_EQ(Read(folder + "/_COMMON/styles/quenta/Themes.ini"), "mine");
-    EXPECT_EQ(Read(folder + "/_COMMON/console/Band Gig.csl2"), "<CSL2/>") << "copied into the folders as spelled";
+    ASSERT_TRUE(PrepareUserDataFolder(folder, BundleFolder()));
+    EXPECT_EQ(ReadBytes(folder + "/_COMMON/styles/quenta/Themes.ini"), "mine");
+    EXPECT_EQ(ReadBytes(folder + "/_COMMON/console/Band Gig.csl2"), "<CSL2/>") << "copied into the folders as spelled";
     EXPECT_EQ(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({QStringLiteral("_COMMON")}));
-}
 
-TEST_F(FirstRunTest, AConsoleFolderInOtherLetterCaseIsTheUsersData)
-{
-    const QString folder = DefaultFolder();
-    ASSERT_TRUE(QDir().mkpath(folder + "/_common/Console"));
-    EXPECT_FALSE(korvane::PrepareUserDataFolder(folder, BundleFolder()));
-    EXPECT_TRUE(QDir(folder + "/_common/Console").isEmpty());
-}
-
-TEST_F(FirstRunTest, WithoutABundleNothingHappens)
-{
-    EXPECT_FALSE(korvane::PrepareUserDataFolder(DefaultFolder(), BundleFolder() + "/missing"));
-    EXPECT_FALSE(QFileInfo::exists(DefaultFolder()));
+    // A console folder, in any letter case, is the user's data.
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir().mkpath(other.filePath("_common/Console")));
+    EXPECT_FALSE(PrepareUserDataFolder(other.path(), BundleFolder()));
+    EXPECT_TRUE(QDir(other.filePath("_common/Console")).isEmpty());
 }

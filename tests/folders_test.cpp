@@ -68,13 +68,16 @@ TEST(FoldersTest, BlanksBeforeSeparatorsAreDropped)
         EXPECT_EQ(korvane::CleanExecutableFolder(QLatin1String(given)), QLatin1String(expected)) << given;
 }
 
-TEST(FoldersTest, PrepareMakesTheFoldersAndEntersTheAppFolder)
+TEST(FoldersTest, PrepareMakesTheFoldersAsAlreadySpelledAndEntersTheAppFolder)
 {
     QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
+    QTemporaryDir copied;
+    ASSERT_TRUE(temp.isValid() && copied.isValid());
+    ASSERT_TRUE(QDir(copied.path()).mkpath(QStringLiteral("_COMMON/Console")));
     const QString previous = QDir::currentPath();
     const QString folder = korvane::PrepareAppFolder(temp.path());
     const QString current = QDir::currentPath();
+    korvane::PrepareAppFolder(copied.path());
     QDir::setCurrent(previous);
 
     EXPECT_EQ(Canonical(folder), Canonical(temp.path()));
@@ -84,19 +87,10 @@ TEST(FoldersTest, PrepareMakesTheFoldersAndEntersTheAppFolder)
         EXPECT_TRUE(IsDir(temp.filePath(QLatin1String(path)))) << path;
     EXPECT_EQ(QDir(temp.filePath(QStringLiteral("_Common"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList({QStringLiteral("console")}));
-}
 
-TEST(FoldersTest, PrepareKeepsTheSpellingOfExistingFolders)
-{
-    QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
-    ASSERT_TRUE(QDir(temp.path()).mkpath(QStringLiteral("_COMMON/Console")));
-    const QString previous = QDir::currentPath();
-    korvane::PrepareAppFolder(temp.path());
-    QDir::setCurrent(previous);
-
-    EXPECT_TRUE(IsDir(temp.filePath(QStringLiteral("_COMMON/Console/_ccd"))));
-    QStringList topLevel = QDir(temp.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Folders copied from Windows keep their spelling; nothing is made beside them.
+    EXPECT_TRUE(IsDir(copied.filePath(QStringLiteral("_COMMON/Console/_ccd"))));
+    QStringList topLevel = QDir(copied.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     topLevel.sort();
     EXPECT_EQ(topLevel, QStringList({QStringLiteral("_COMMON"), QStringLiteral("crashes")}));
 }
@@ -130,7 +124,6 @@ TEST(FoldersTest, PathsAreFoundWithoutRegardToCase)
     EXPECT_EQ(folders.DesignFolder(), root + "/_COMMON/Console/_CCD");
     EXPECT_EQ(folders.DefaultBackgroundImage(), root + "/_COMMON/Console/_background/ER_bg.bmp");
     EXPECT_EQ(folders.ShowConsoleFolder(QStringLiteral("myshow")), root + "/_vellum/MyShow/#commonfile#/Files");
-    EXPECT_EQ(folders.LayoutFile(), root + "/Korvane.lay");
 }
 
 TEST(FoldersTest, LanguageOfTheCommandLine)

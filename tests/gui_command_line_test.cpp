@@ -1,15 +1,12 @@
 // The editor's command line, and the start-up steps that come before its window.
 #include "shell/gui_command_line.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <array>
-#include <chrono>
 #include <csignal>
-#include <future>
 
 #include "test_support.h"
 
@@ -40,12 +37,10 @@ private:
     std::array<struct sigaction, kSignals.size()> m_actions{};
 };
 
+// StartGui may hand the file over to a channel that answers on this thread.
 korvane::GuiStart StartWhileRunningEvents(const QStringList &arguments)
 {
-    auto start = std::async(std::launch::async, [&] { return korvane::StartGui(arguments); });
-    while (start.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return start.get();
+    return korvane::test::WhileRunningEvents([&] { return korvane::StartGui(arguments); });
 }
 
 } // namespace

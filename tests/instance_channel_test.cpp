@@ -7,9 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <chrono>
 #include <cstring>
-#include <future>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -25,10 +23,7 @@ namespace {
 // Returns whether the sender saw the file taken.
 bool HandOver(const CInstanceChannel &sender, const QString &file)
 {
-    auto taken = std::async(std::launch::async, [&] { return sender.HandToRunningInstance(file); });
-    while (taken.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return taken.get();
+    return korvane::test::WhileRunningEvents([&] { return sender.HandToRunningInstance(file); });
 }
 
 // Records what a channel is asked to open.
@@ -72,66 +67,42 @@ private:
 
 } // namespace
 
-TEST_F(InstanceChannelTest, FilesReachTheListeningInstanceAsAbsolutePaths)
+TEST_F(InstanceChannelTest, FilesReachTheOneInstanceListeningOnTheirFolderAsAbsolutePaths)
 {
     CInstanceChannel running(Folder());
     Received received(running);
     ASSERT_TRUE(running.Listen());
+    // A second start on the folder cannot take the socket away; one on another folder runs beside.
+    EXPECT_FALSE(CInstanceChannel(Folder()).Listen());
     EXPECT_TRUE(running.IsListening());
+    CInstanceChannel other(OtherFolder());
+    Received toOther(other);
+    ASSERT_TRUE(other.Listen());
 
     const CInstanceChannel second(Folder() + u'/');
     EXPECT_TRUE(HandOver(second, QStringLiteral("shows/Théâtre desk.csl2")));
     EXPECT_TRUE(HandOver(second, QStringLiteral("/abs/other.csl2")));
+    EXPECT_TRUE(HandOver(CInstanceChannel(OtherFolder()), QStringLiteral("/two.csl2")));
     EXPECT_EQ(received.paths,
               QStringList({QDir::current().absoluteFilePath(QStringLiteral("shows/Théâtre desk.csl2")),
                            QStringLiteral("/abs/other.csl2")}));
+    EXPECT_EQ(toOther.paths, QStringList({QStringLiteral("/two.csl2")}));
 }
 
-TEST_F(InstanceChannelTest, NothingIsHandedOverWhenNoInstanceListens)
+TEST_F(InstanceChannelTest, NoListenerRefusesAtOnceAndACrashedInstancesSocketIsRecovered)
 {
-    const CInstanceChannel second(Folder());
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(second.HandToRunningInstance(QStringLiteral("/a.csl2")));
+    EXPECT_FALSE(CInstanceChannel(Folder()).HandToRunningInstance(QStringLiteral("/a.csl2")));
     EXPECT_LT(timer.elapsed(), CInstanceChannel::kDefaultTimeoutMs) << "a refused connection is not waited for";
-}
 
-TEST_F(InstanceChannelTest, OnlyOneInstanceListensForAFolder)
-{
-    CInstanceChannel first(Folder());
-    Received received(first);
-    ASSERT_TRUE(first.Listen());
-    CInstanceChannel second(Folder());
-    EXPECT_FALSE(second.Listen());
-    EXPECT_TRUE(first.IsListening()) << "the second start must not take the socket away";
-    EXPECT_TRUE(HandOver(CInstanceChannel(Folder()), QStringLiteral("/a.csl2")));
-    EXPECT_EQ(received.paths, QStringList({QStringLiteral("/a.csl2")}));
-}
-
-TEST_F(InstanceChannelTest, TheSocketOfACrashedInstanceIsRecovered)
-{
     CInstanceChannel restarted(Folder());
     ASSERT_TRUE(LeaveStaleSocket(restarted.ServerName()));
     EXPECT_FALSE(CInstanceChannel(Folder()).HandToRunningInstance(QStringLiteral("/a.csl2")));
-
     Received received(restarted);
     ASSERT_TRUE(restarted.Listen());
     EXPECT_TRUE(HandOver(CInstanceChannel(Folder()), QStringLiteral("/a.csl2")));
     EXPECT_EQ(received.paths, QStringList({QStringLiteral("/a.csl2")}));
-}
-
-TEST_F(InstanceChannelTest, TwoApplicationFoldersNeverMeet)
-{
-    CInstanceChannel one(Folder());
-    CInstanceChannel two(OtherFolder());
-    Received toOne(one);
-    Received toTwo(two);
-    ASSERT_TRUE(one.Listen());
-    ASSERT_TRUE(two.Listen()) << "an instance on another folder runs beside the first";
-
-    EXPECT_TRUE(HandOver(CInstanceChannel(OtherFolder()), QStringLiteral("/two.csl2")));
-    EXPECT_TRUE(toOne.paths.isEmpty());
-    EXPECT_EQ(toTwo.paths, QStringList({QStringLiteral("/two.csl2")}));
 }
 
 TEST_F(InstanceChannelTest, NamesDependOnTheCanonicalFolderAndTheUser)

@@ -8,12 +8,19 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <ostream>
+
+#include <jack/jack.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "midi/midi_handler.h"
 #include "midi/midi_in_device.h"
 #include "jack_test_server.h"
+#include "test_support.h"
 
 using korvane::CMidiInDispatcher;
 using korvane::MidiInMessage;
@@ -32,6 +39,22 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 constexpr int kWaitMs = 5000;
+
+// JACK 1 ends the process of a client whose period races with a change of the graph (a port
+// registered or connected meanwhile), saying "graph error - exiting from JACK". A loaded
+// machine or a checked build makes that likelier. It is the service's doing, not ours: the
+// run ends with kServiceGaveUp, and main() runs it again.
+constexpr int kServiceGaveUp = 75;
+constexpr const char *kServiceGaveUpText = "exiting from JACK";
+
+void OnJackError(const char *text)
+{
+    std::fprintf(stderr, "%s\n", text);
+    if (std::strstr(text, kServiceGaveUpText) != nullptr) {
+        std::fflush(nullptr);
+        _exit(kServiceGaveUp);
+    }
+}
 
 bool WaitFor(const std::function<bool()> &done)
 {
@@ -196,7 +219,7 @@ protected:
 korvane::test::JackTestServer *MidiInTest::s_server = nullptr;
 QString MidiInTest::s_serverError;
 
-TEST_F(MidiInTest, ChannelMessagesArriveDecodedOnTheMainThreadAndSystemMessagesNever)
+TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiver)
 {
     // The sender exists before the port is opened, as a surface plugged in before start-up.
     Sender sender("surface");
@@ -235,16 +258,10 @@ TEST_F(MidiInTest, ChannelMessagesArriveDecodedOnTheMainThreadAndSystemMessagesN
         << ::testing::PrintToString(log.received);
     EXPECT_EQ(log.received, expected);
     EXPECT_EQ(log.offMainThread, 0);
-}
 
-TEST_F(MidiInTest, WaitingLearnReceiverTakesEveryMessageAndNothingIsPosted)
-{
+    // A waiting learn receiver takes every message on the service's thread, and nothing is posted.
+    log.received.clear();
     LearnReceiver learner;
-    Sender sender("surface");
-    MainThreadLog log;
-    CMIDIInDevice device(RtMidi::UNIX_JACK);
-    ASSERT_NO_FATAL_FAILURE(OpenSettled(device, sender, log));
-
     korvane::BeginMidiLearn(&learner);
     sender.Send({0x92, 64, 0});
     sender.Send({0xC2, 9});
@@ -324,11 +341,11 @@ TEST_F(MidiInTest, ClosingStopsDeliveryAndIsHarmlessTwice)
     ASSERT_TRUE(WaitFor([&] { return log.received.back() == kMarkerMessage; }));
     EXPECT_EQ(log.received.size(), 4u);
 
-    // Reopened, it records again; a port number that does not exist leaves it closed.
+    // Reopened, it records again: what is sent comes through both devices. A port number that
+    // does not exist leaves it closed.
     closing.Open(port);
     EXPECT_TRUE(closing.IsOpen());
-    sender.Send({0x90, 12, 1});
-    ASSERT_TRUE(log.WaitForCount(6));
+    EXPECT_TRUE(Settle([&](const Bytes &bytes) { sender.Send(bytes); }, log, 2));
     closing.Open(999);
     EXPECT_FALSE(closing.IsOpen());
     EXPECT_EQ(closing.DeviceName(), "");
@@ -348,65 +365,113 @@ TEST_F(MidiInTest, NoServiceIsNoDeviceAndNoError)
 }
 
 #ifdef KORVANE_CLI
+using korvane::test::CliRun;
+using korvane::test::RunCli;
+
 namespace {
 
-QProcess *StartCli(const QStringList &arguments)
+// What the monitor said on stderr; a monitor the service dropped ends the run as our own
+// clients do.
+std::string MonitorErrors(QProcess &monitor)
 {
-    auto *process = new QProcess;
-    process->start(QStringLiteral(KORVANE_CLI), arguments);
-    return process;
+    const QByteArray errors = monitor.readAllStandardError();
+    if (errors.contains(kServiceGaveUpText))
+        OnJackError(errors.constData());
+    return errors.toStdString();
 }
 
-// What the tool prints on stdout, and its exit code.
-std::pair<QString, int> RunCli(const QStringList &arguments)
+// Runs "midi-monitor --count 1". Once its own port is there (every port present at its start
+// is open by then), `connect` is given the port's number, and `send` is called every 50 ms
+// until the monitor ends: what goes over a connection just made can be lost inside the service,
+// and the count makes the one line printed the first message that came through. On a busy
+// machine a monitor that hears nothing at all for seconds is seen now and then; it is started
+// once more before that counts as a failure.
+CliRun MonitorOneMessage(RtMidiOut &player, const std::function<void(unsigned)> &connect,
+                         const std::function<void()> &send)
 {
-    std::unique_ptr<QProcess> process(StartCli(arguments));
-    process->waitForFinished(30000);
-    return {QString::fromUtf8(process->readAllStandardOutput()), process->exitCode()};
+    bool finished = false;
+    QProcess monitor;
+    for (int attempt = 0; attempt < 2 && !finished; ++attempt) {
+        // The port of a monitor that has just ended goes a little later.
+        EXPECT_TRUE(WaitFor([&] { return OurPort(player) < 0; })) << "an ended monitor's port stays";
+        monitor.start(QStringLiteral(KORVANE_CLI), {"midi-monitor", "--api", "jack", "--count", "1"});
+        int ours = -1;
+        finished = WaitFor([&] { return (ours = OurPort(player)) >= 0; });
+        if (finished) {
+            connect(static_cast<unsigned>(ours));
+            QElapsedTimer sinceSent;
+            finished = WaitFor([&] {
+                if (!sinceSent.isValid() || sinceSent.elapsed() >= 50) {
+                    send();
+                    sinceSent.start();
+                }
+                return monitor.state() == QProcess::NotRunning;
+            });
+        }
+        if (!finished) {
+            monitor.kill();
+            monitor.waitForFinished();
+        }
+    }
+    const std::string errors = MonitorErrors(monitor);
+    EXPECT_TRUE(finished) << errors;
+    return {monitor.exitCode(), QString::fromUtf8(monitor.readAllStandardOutput()), QString::fromStdString(errors)};
 }
 
 } // namespace
 
 TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
 {
-    // Both senders are made long before they send, past the first periods of a new client.
     Sender surface("surface");
     RtMidiOut player(RtMidi::UNIX_JACK, "player");
     QString expectedList;
     const std::vector<std::string> names = midi::MidiInPortNames(RtMidi::UNIX_JACK);
     for (std::size_t port = 0; port < names.size(); ++port)
         expectedList += QStringLiteral("%1: %2\n").arg(port).arg(QString::fromStdString(names[port]));
-    EXPECT_EQ(RunCli({"midi-ports", "--api", "jack"}), std::pair(expectedList, 0));
+    const CliRun ports = RunCli({"midi-ports", "--api", "jack"});
+    EXPECT_EQ(ports.exitCode, 0);
+    EXPECT_EQ(ports.out, expectedList);
 
-    std::unique_ptr<QProcess> monitor(StartCli({"midi-monitor", "--api", "jack", "--count", "3"}));
-    // Its own port appears once every port present at its start is open.
-    int ours = -1;
-    ASSERT_TRUE(WaitFor([&] { return (ours = OurPort(player)) >= 0; }));
-    surface.Send({0x9F, 60, 0});
-    ASSERT_TRUE(monitor->waitForReadyRead(kWaitMs));
-    player.openPort(static_cast<unsigned>(ours));
-    for (const Bytes &bytes : {Bytes{0xF8}, Bytes{0xE0, 0x11, 0x7F}, Bytes{0xB4, 74, 127}, Bytes{0x90, 1, 1}})
-        player.sendMessage(&bytes);
-    ASSERT_TRUE(monitor->waitForFinished(kWaitMs));
-    EXPECT_EQ(monitor->exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(monitor->readAllStandardOutput()),
-              QStringLiteral("command=60 channel=15 type=9 value=0\n"
-                             "command=0 channel=0 type=14 value=127\n"
-                             "command=74 channel=4 type=11 value=127\n"));
-    EXPECT_EQ(RunCli({"midi-monitor", "--api", "jack", "--seconds", "0.2"}), std::pair(QString(), 0));
+    // A surface present at the monitor's start is heard; its system messages never are.
+    const CliRun fromSurface = MonitorOneMessage(player, [](unsigned) {}, [&] {
+        surface.Send({0xF8});
+        surface.Send({0x9F, 60, 0});
+    });
+    EXPECT_EQ(fromSurface.exitCode, 0);
+    EXPECT_EQ(fromSurface.out, QStringLiteral("command=60 channel=15 type=9 value=0\n"));
+    // So is a program that plays into the monitor's own port.
+    const CliRun fromPlayer = MonitorOneMessage(
+        player,
+        [&](unsigned port) {
+            player.closePort();
+            player.openPort(port);
+        },
+        [&] {
+            for (const Bytes &bytes : {Bytes{0xFE}, Bytes{0xE0, 0x11, 0x7F}})
+                player.sendMessage(&bytes);
+        });
+    EXPECT_EQ(fromPlayer.exitCode, 0);
+    EXPECT_EQ(fromPlayer.out, QStringLiteral("command=0 channel=0 type=14 value=127\n"));
+
+    const CliRun quiet = RunCli({"midi-monitor", "--api", "jack", "--seconds", "0.2"});
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out, QString());
 
     // Without a service there is nothing to list or hear, and that is not a failure.
     {
         const AbsentService absent;
-        const auto none = std::pair(QStringLiteral("no MIDI service\n"), 0);
-        EXPECT_EQ(RunCli({"midi-ports", "--api", "jack"}), none);
-        EXPECT_EQ(RunCli({"midi-monitor", "--midi-api", "jack"}), none);
+        for (const QStringList &arguments : {QStringList{"midi-ports", "--api", "jack"},
+                                             QStringList{"midi-monitor", "--midi-api", "jack"}}) {
+            const CliRun none = RunCli(arguments);
+            EXPECT_EQ(none.exitCode, 0);
+            EXPECT_EQ(none.out, QStringLiteral("no MIDI service\n"));
+        }
     }
 
     for (const QStringList &arguments : {QStringList{"midi-ports", "--api", "oss"},
                                          QStringList{"midi-monitor", "--count", "0"},
                                          QStringList{"midi-monitor", "--seconds", "soon"}})
-        EXPECT_EQ(RunCli(arguments).second, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(RunCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
 }
 #endif
 
@@ -423,7 +488,24 @@ extern "C" const char *__tsan_default_suppressions()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    // Each run in a process of its own, so that one the service ends can be run again.
+    constexpr int kRuns = 3;
+    for (int run = 1;; ++run) {
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            jack_set_error_function(OnJackError);
+            QCoreApplication app(argc, argv);
+            ::testing::InitGoogleTest(&argc, argv);
+            return RUN_ALL_TESTS();
+        }
+        int status = 0;
+        if (child < 0 || waitpid(child, &status, 0) != child)
+            return 1;
+        if (WIFEXITED(status) && WEXITSTATUS(status) == kServiceGaveUp && run < kRuns) {
+            std::fprintf(stderr, "JACK dropped a client of run %d of %d; running again\n", run, kRuns);
+            continue;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
 }

@@ -1,5 +1,5 @@
-// The ribbon as the main frame and the user meet it: an action per command with its caption,
-// check mark and shortcut, buttons that trigger them, the language switch of every caption,
+// The ribbon as the main frame and the user meet it: shortcuts and buttons that trigger the
+// commands, check marks that follow the state, captions that follow the translation plug-in,
 // the Language popup, and its look on the dark Fusion palette.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -26,60 +27,7 @@ using namespace korvane;
 
 namespace {
 
-// The commands with their English captions, and the editor's additions.
-const std::pair<int, const char *> kDescribedCaptions[] = {
-    {821, "Select"},
-    {822, "Create image control"},
-    {823, "Create label text control"},
-    {824, "Create button control"},
-    {825, "Create horizontal slider control"},
-    {826, "Create vertical slider control"},
-    {827, "Create dial control"},
-    {828, "Create wheel control"},
-    {829, "Create color mixing control"},
-    {830, "Create pan tilt control"},
-    {831, "Create group buttons control"},
-    {832, "Create group increment/decrement control"},
-    {834, "Zoom Out"},
-    {835, "Zoom In"},
-    {836, "Delete"},
-    {837, "Copy"},
-    {838, "Paste"},
-    {839, "New drawing ccd file"},
-    {840, "Edit drawing ccd file"},
-    {951, "Alignement on left sides"},
-    {952, "Alignement on right sides"},
-    {953, "Alignement on the tops"},
-    {954, "Alignement on the bottoms"},
-    {955, "Calcul space verticaly"},
-    {956, "Calcul space horizontaly"},
-    {957, "Standardization of heights"},
-    {958, "Standardization of widths"},
-    {959, "Standardization of sizes"},
-    {960, "Snap moving on grid"},
-    {961, "Lock"},
-    {503, "Language"},
-    {504, "?"},
-    {0xE100, "New"},
-    {0xE101, "Open"},
-    {0xE103, "Save"},
-    {0xE104, "Save as..."},
-    {0xE140, "About..."},
-    // The editor's additions.
-    {0xE12B, "Undo"},
-    {0xE12C, "Redo"},
-    {0xE12A, "Select all"},
-    {0xE107, "Print..."},
-    {0xE141, "Exit"},
-    {0xE143, "Help"},
-};
-
-const char *const kLanguageNames[] = {
-    "English", "French", "Italian", "German", "Spanish", "Finnish", "Japanese", "Danish", "Greek", "Korean",
-    "Simplified Chinese", "Hungarian(Magyar)", "Russian", "Dutch", "Swedish", "Portuguese", "Traditional Chinese",
-    "Slovak", "Polak",
-};
-
+// The keyboard the editor documents.
 const std::pair<int, const char *> kExpectedShortcuts[] = {
     {kIdFileNew, "Ctrl+N"},    {kIdFileOpen, "Ctrl+O"}, {kIdFileSave, "Ctrl+S"}, {kIdFileSaveAs, "Ctrl+Shift+S"},
     {kIdUndo, "Ctrl+Z"},       {kIdRedo, "Ctrl+Y"},     {kIdRedo, "Ctrl+Shift+Z"}, {kIdCopy, "Ctrl+C"},
@@ -87,26 +35,10 @@ const std::pair<int, const char *> kExpectedShortcuts[] = {
     {kIdZoomOut, "Ctrl+-"},    {kIdFilePrint, "Ctrl+P"}, {kIdExit, "Ctrl+Q"},     {kIdSelect, "Esc"},
 };
 
+// A dark palette as users pick it with the Fusion style: the rest follows from the window colour.
 QPalette DarkFusionPalette()
 {
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Base, QColor(0x19, 0x19, 0x19));
-    palette.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
-    palette.setColor(QPalette::ToolTipBase, Qt::white);
-    palette.setColor(QPalette::ToolTipText, Qt::white);
-    palette.setColor(QPalette::Text, Qt::white);
-    palette.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    palette.setColor(QPalette::ButtonText, Qt::white);
-    palette.setColor(QPalette::BrightText, Qt::red);
-    palette.setColor(QPalette::Link, QColor(0x2A, 0x82, 0xDA));
-    palette.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
-    palette.setColor(QPalette::HighlightedText, Qt::black);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x7F, 0x7F, 0x7F));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x7F, 0x7F, 0x7F));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x7F, 0x7F, 0x7F));
-    return palette;
+    return QPalette(QColor(0x35, 0x35, 0x35));
 }
 
 bool IsAccent(QRgb pixel)
@@ -143,38 +75,9 @@ struct ShownRibbon
 
 } // namespace
 
-TEST(RibbonTest, EveryDescribedCommandHasAnActionWithItsCaption)
-{
-    CRibbon ribbon;
-    for (const auto &[id, caption] : kDescribedCaptions) {
-        QAction *action = ribbon.Action(id);
-        ASSERT_NE(action, nullptr) << id;
-        EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << id;
-        EXPECT_EQ(action->data().toInt(), id);
-    }
-    for (int language = 0; language < kLanguageCommandCount; ++language) {
-        QAction *action = ribbon.Action(LanguageCommandId(language));
-        ASSERT_NE(action, nullptr) << language;
-        EXPECT_EQ(action->text(), QString::fromUtf8(kLanguageNames[language]));
-    }
-    // Captions with a word come from the word table.
-    for (const CommandInfo &command : CommandTable()) {
-        if (command.word != kNoWord) {
-            EXPECT_EQ(ribbon.Action(command.id)->text(), Word(command.word)) << command.id;
-        }
-    }
-    EXPECT_EQ(ribbon.Action(833), nullptr);
-}
-
 TEST(RibbonTest, CheckMarksOfPendingKindSnapAndLock)
 {
     CRibbon ribbon;
-    for (const CommandInfo &command : CommandTable()) {
-        const bool checkable = (command.id >= kIdSelect && command.id <= kIdCreatePlusMinusGroup) || command.id == kIdSnapToGrid ||
-                               command.id == kIdLock || (command.id >= kIdLanguageFirst && command.id <= kIdLanguageLast);
-        EXPECT_EQ(ribbon.Action(command.id)->isCheckable(), checkable) << command.id;
-    }
-
     // One pending kind at a time: Select is checked at start, a create command replaces it.
     EXPECT_TRUE(ribbon.Action(kIdSelect)->isChecked());
     ribbon.Action(kIdCreateRotary)->trigger();
@@ -193,44 +96,32 @@ TEST(RibbonTest, CheckMarksOfPendingKindSnapAndLock)
     EXPECT_FALSE(ribbon.Action(kIdLock)->isChecked());
 }
 
-TEST(RibbonTest, ShortcutsAreSetAndUnique)
+TEST(RibbonTest, ShortcutsAreUniqueAndTriggerTheirActionsOnWhicheverTab)
 {
-    CRibbon ribbon;
-    for (const auto &[id, sequence] : kExpectedShortcuts)
-        EXPECT_TRUE(ribbon.Action(id)->shortcuts().contains(QKeySequence::fromString(QString::fromLatin1(sequence))))
-            << id << " " << sequence;
-
+    ShownRibbon shown;
+    CRibbon &ribbon = *shown.ribbon;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
     QSet<QKeySequence> seen;
-    int count = 0;
     for (QAction *action : ribbon.Actions())
         for (const QKeySequence &sequence : action->shortcuts()) {
             EXPECT_FALSE(seen.contains(sequence)) << sequence.toString().toStdString();
             seen.insert(sequence);
-            ++count;
         }
-    EXPECT_GE(count, int(std::size(kExpectedShortcuts)));
-}
 
-TEST(RibbonTest, ShortcutsTriggerTheirActionsOnWhicheverTab)
-{
-    ShownRibbon shown;
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
-    QSignalSpy copy(shown.ribbon->Action(kIdCopy), &QAction::triggered);
-    QSignalSpy print(shown.ribbon->Action(kIdFilePrint), &QAction::triggered);
-    QSignalSpy redo(shown.ribbon->Action(kIdRedo), &QAction::triggered);
-
-    shown.ribbon->SetCurrentTab(CRibbon::kDesignTab);
-    QTest::keyClick(&shown.window, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(&shown.window, Qt::Key_P, Qt::ControlModifier); // only in the system menu
-    QTest::keyClick(&shown.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(copy.count(), 1);
-    EXPECT_EQ(print.count(), 1);
-    EXPECT_EQ(redo.count(), 1);
+    // Pressed on the Design tab, even those of the Tools tab and of the system menu work.
+    ribbon.SetCurrentTab(CRibbon::kDesignTab);
+    for (const auto &[id, sequence] : kExpectedShortcuts) {
+        QSignalSpy triggered(ribbon.Action(id), &QAction::triggered);
+        const QKeyCombination key = QKeySequence::fromString(QString::fromLatin1(sequence))[0];
+        QTest::keyClick(&shown.window, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(triggered.count(), 1) << sequence;
+    }
 
     // A disabled command ignores its shortcut.
-    shown.ribbon->Action(kIdCopy)->setEnabled(false);
+    QSignalSpy copy(ribbon.Action(kIdCopy), &QAction::triggered);
+    ribbon.Action(kIdCopy)->setEnabled(false);
     QTest::keyClick(&shown.window, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(copy.count(), 1);
+    EXPECT_EQ(copy.count(), 0);
 }
 
 TEST(RibbonTest, ButtonsTriggerTheirActionsAndFollowTheirState)
@@ -263,39 +154,10 @@ TEST(RibbonTest, ButtonsTriggerTheirActionsAndFollowTheirState)
     }
     for (int id : {kIdFileNew, kIdFileOpen, kIdFileSave, kIdFileSaveAs, kIdUndo, kIdRedo, kIdSelectAll})
         EXPECT_NE(ribbon.Button(id), nullptr) << id;
-}
-
-TEST(RibbonTest, MenusOfTheSystemButtonAndTheHelpPopup)
-{
-    CRibbon ribbon;
-    QList<int> system;
-    for (QAction *action : ribbon.SystemMenu()->actions())
-        if (!action->isSeparator())
-            system.append(action->data().toInt());
-    EXPECT_EQ(system, (QList<int>{kIdFileNew, kIdFileOpen, kIdFileSave, kIdFileSaveAs, kIdFilePrint, kIdExit}));
-    QList<int> help;
-    for (QAction *action : ribbon.HelpMenu()->actions())
-        help.append(action->data().toInt());
-    EXPECT_EQ(help, (QList<int>{kIdAbout, kIdHelp}));
-}
-
-TEST(RibbonTest, RefreshTextsReadsEveryCaptionFromTheWordSource)
-{
-    CRibbon ribbon;
-    ribbon.RefreshTexts([](int number) { return QStringLiteral("W%1").arg(number); });
-    for (const CommandInfo &command : CommandTable()) {
-        if (command.id >= kIdLanguageFirst && command.id <= kIdLanguageLast)
-            continue;
-        const QString expected = command.word == kNoWord ? QString::fromUtf8(command.text) : QStringLiteral("W%1").arg(command.word);
-        EXPECT_EQ(ribbon.Action(command.id)->text(), expected) << command.id;
-    }
-    EXPECT_EQ(ribbon.Action(kIdCopy)->toolTip(), QStringLiteral("W25 (%1)").arg(QKeySequence(QStringLiteral("Ctrl+C")).toString(QKeySequence::NativeText)));
-    auto *tabs = ribbon.findChild<QTabBar *>();
-    ASSERT_NE(tabs, nullptr);
-    EXPECT_EQ(tabs->tabText(CRibbon::kToolsTab), QStringLiteral("W16"));
-    EXPECT_EQ(tabs->tabText(CRibbon::kDesignTab), QStringLiteral("Control design"));
-    // Buttons show their new caption.
-    EXPECT_EQ(ribbon.Button(kIdPaste)->text(), QStringLiteral("W28"));
+    // The system button and the help popup open their menus.
+    const QList<QToolButton *> buttons = ribbon.findChildren<QToolButton *>();
+    for (QMenu *menu : {ribbon.SystemMenu(), ribbon.HelpMenu()})
+        EXPECT_TRUE(std::ranges::any_of(buttons, [&](QToolButton *b) { return b->menu() == menu; }));
 }
 
 TEST(RibbonTest, RefreshTextsFollowsTheTranslationPlugin)
@@ -309,7 +171,9 @@ TEST(RibbonTest, RefreshTextsFollowsTheTranslationPlugin)
     words.LanguageSet(1);
     ribbon.RefreshTexts(words);
     EXPECT_EQ(ribbon.Action(kIdCopy)->text(), QStringLiteral("Copier"));
-    EXPECT_EQ(ribbon.Action(kIdPaste)->text(), QStringLiteral("Coller"));
+    EXPECT_EQ(ribbon.Action(kIdCopy)->toolTip(),
+              QStringLiteral("Copier (%1)").arg(QKeySequence(QStringLiteral("Ctrl+C")).toString(QKeySequence::NativeText)));
+    EXPECT_EQ(ribbon.Button(kIdPaste)->text(), QStringLiteral("Coller"));
     EXPECT_EQ(ribbon.Action(kIdSelect)->text(), QString::fromUtf8("S\xC3\xA9lection"));
     EXPECT_EQ(ribbon.Action(kIdUndo)->text(), QStringLiteral("Annuler"));
     EXPECT_EQ(ribbon.Action(kIdLanguagePopup)->text(), QStringLiteral("Langue"));
@@ -413,13 +277,13 @@ TEST(RibbonTest, LooksCompactOnTheDarkFusionPalette)
             EXPECT_TRUE(ribbon.rect().contains(inRibbon)) << id;
         }
 
-    for (const auto &[tab, file] : {std::pair{CRibbon::kToolsTab, "ribbon_tools.png"}, std::pair{CRibbon::kDesignTab, "ribbon_design.png"}}) {
+    for (const int tab : {CRibbon::kToolsTab, CRibbon::kDesignTab}) {
         ribbon.SetCurrentTab(tab);
         const QImage shot = ribbon.grab().toImage();
         // The tab row is darker than the window colour, the groups' body lighter.
         EXPECT_LT(qGray(shot.pixel(shot.width() - 300, 3)), 0x35);
         EXPECT_GT(qGray(shot.pixel(shot.width() - 3, shot.height() - 20)), 0x35);
         // The accent shows in the icons and in the system button.
-        EXPECT_GT(CountPixels(shot, IsAccent), 300) << file;
+        EXPECT_GT(CountPixels(shot, IsAccent), 300) << tab;
     }
 }

@@ -1,32 +1,24 @@
 // The bundled sample folder: its designs and consoles read and write back byte for byte with
 // the editor's readers and writers, every design a console names is found, controls lie on
 // the console, and no MIDI message or DMX address drives two controls at once.
-#include <gtest/gtest.h>
-
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <set>
 
-#include "core/file_messages.h"
 #include "core/folders.h"
 #include "design/data_ccd.h"
 #include "design/design_list.h"
 #include "model/console_data.h"
 #include "model/console_file.h"
+#include "test_support.h"
 
 using namespace dataConsole;
+using korvane::test::ReadBytes;
 
 namespace {
 
 const QString kAppFolder = QStringLiteral(KORVANE_SOURCE_DIR "/data");
-
-std::string ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
 
 QStringList FilesOf(const QString &folder, const QString &pattern)
 {
@@ -35,16 +27,6 @@ QStringList FilesOf(const QString &folder, const QString &pattern)
         paths << QDir(folder).filePath(name);
     return paths;
 }
-
-class CCountingSink : public korvane::CFileMessageSink
-{
-public:
-    void FileMessage(korvane::MessageSeverity, const QString &, const QString &, const QString &text) override
-    {
-        messages << text;
-    }
-    QStringList messages;
-};
 
 // One MIDI record or DMX address of a control, with the page it answers on: `group` is the
 // group whose page `page` it belongs to, or null for a control that answers on every page.
@@ -127,8 +109,7 @@ TEST(SampleDataTest, DesignsReadAndWriteBackUnchangedAndCoverEveryPart)
 
 TEST(SampleDataTest, ConsolesReadAndWriteBackUnchangedWithEveryDesignFound)
 {
-    CCountingSink sink;
-    const korvane::CScopedMessageSink installed(&sink);
+    korvane::test::CRecordingSink sink;
     CDesignList library;
     FillDesignLibrary(library, kAppFolder);
     const QStringList consoles = FilesOf(korvane::CAppFolders(kAppFolder).ConsoleFolder(), QStringLiteral("*.csl2"));
@@ -139,7 +120,9 @@ TEST(SampleDataTest, ConsolesReadAndWriteBackUnchangedWithEveryDesignFound)
         SCOPED_TRACE(path.toStdString());
         CConsoleData console(&library);
         ASSERT_TRUE(ReadConsoleFile(console, path, kAppFolder));
-        EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(", ").toStdString();
+        for (const korvane::test::RecordedMessage &message : sink.messages)
+            ADD_FAILURE() << message.text.toStdString();
+        sink.messages.clear();
         ASSERT_TRUE(WriteConsoleFile(console, out.filePath("copy.csl2")));
         EXPECT_EQ(ReadBytes(out.filePath("copy.csl2")), ReadBytes(path));
 

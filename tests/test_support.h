@@ -1,10 +1,12 @@
 // Helpers the test suites share: files and images written into a temporary application
-// folder, the XML of written elements, the messages the file readers report, and readable
-// failures for Qt strings.
+// folder, the XML of written elements, the messages the file readers report, work done on
+// another thread while this one runs events, korvane-cli run as a user runs it, and readable
+// failures for Qt strings. QtCore and QtGui only: the core tests link no widgets.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,11 +14,18 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <future>
 #include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
+
+#if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
+#include <QProcess>
+#endif
 
 #include "core/file_messages.h"
 #include "xml/xml_node.h"
@@ -57,6 +66,36 @@ inline std::string ReadBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
+
+// Runs `work` on another thread while this one runs the event loop that `work` waits on
+// (a local socket's other end, say), and returns what it returns.
+template <typename Work>
+auto WhileRunningEvents(Work work)
+{
+    auto result = std::async(std::launch::async, std::move(work));
+    while (result.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return result.get();
+}
+
+#if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
+struct CliRun
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// korvane-cli run to its end with `arguments`.
+inline CliRun RunCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVANE_CLI), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+#endif
 
 inline QByteArray DesignFile(const QByteArray &body)
 {

@@ -23,29 +23,6 @@ QString PluginLog(const CLocalisation &words)
 
 } // namespace
 
-TEST(WordsTest, EnglishWordsWithoutPlugin)
-{
-    QTemporaryDir empty;
-    ASSERT_TRUE(empty.isValid());
-    CLocalisation words;
-    EXPECT_EQ(words.Load(empty.path()), 0);
-    EXPECT_EQ(words.ResolvedFunctionCount(), 0);
-
-    EXPECT_EQ(words.GetWord(6), QStringLiteral("OK"));
-    EXPECT_EQ(words.GetWord(7), QStringLiteral("Cancel"));
-    EXPECT_EQ(words.GetWord(530), QStringLiteral("About..."));
-    EXPECT_EQ(words.GetWord(2025), QStringLiteral("Properties"));
-    EXPECT_EQ(words.GetWord(4200), QString());
-    EXPECT_EQ(words.GetWord(-1), QString());
-
-    words.LanguageSet(1);
-    EXPECT_EQ(words.LanguageGet(), 0);
-    EXPECT_EQ(words.LanguageCode(), QStringLiteral("en"));
-    EXPECT_EQ(words.LanguageName(1), QString());
-    int window = 0;
-    EXPECT_FALSE(words.Translate(&window));
-}
-
 TEST(WordsTest, LanguageCodes)
 {
     const std::pair<int, const char *> cases[] = {
@@ -55,11 +32,27 @@ TEST(WordsTest, LanguageCodes)
         EXPECT_EQ(LanguageCodeOf(language), QLatin1String(code)) << "language " << language;
 }
 
-TEST(WordsTest, CompletePluginTranslatesWordByWord)
+TEST(WordsTest, CompletePluginTranslatesWordByWordAndGoesWithItsFolder)
 {
+    // Without a plug-in: English, and no other language to choose.
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
     CLocalisation words;
-    ASSERT_EQ(words.Load(QStringLiteral(VOKWORD_FULL_DIR)), kAllFunctions);
+    EXPECT_EQ(words.Load(empty.path()), 0);
+    EXPECT_EQ(words.ResolvedFunctionCount(), 0);
+    EXPECT_EQ(words.GetWord(6), QStringLiteral("OK"));
+    EXPECT_EQ(words.GetWord(530), QStringLiteral("About..."));
+    EXPECT_EQ(words.GetWord(2025), QStringLiteral("Properties"));
+    EXPECT_EQ(words.GetWord(4200), QString());
+    EXPECT_EQ(words.GetWord(-1), QString());
+    words.LanguageSet(1);
+    EXPECT_EQ(words.LanguageGet(), 0);
+    EXPECT_EQ(words.LanguageCode(), QStringLiteral("en"));
+    EXPECT_EQ(words.LanguageName(1), QString());
+    int window = 0;
+    EXPECT_FALSE(words.Translate(&window));
 
+    ASSERT_EQ(words.Load(QStringLiteral(VOKWORD_FULL_DIR)), kAllFunctions);
     // Loading selects English before the plug-in initialises itself.
     EXPECT_EQ(words.LanguageGet(), 0);
     EXPECT_EQ(PluginLog(words), QStringLiteral("init with 0;"));
@@ -74,15 +67,11 @@ TEST(WordsTest, CompletePluginTranslatesWordByWord)
     EXPECT_EQ(words.GetWord(7), QStringLiteral("Cancel"));     // "=" from the plug-in
     EXPECT_EQ(words.GetWord(530), QStringLiteral("About...")); // "" from the plug-in
     EXPECT_EQ(words.GetWord(4200), QString());
-
-    int window = 0;
     EXPECT_TRUE(words.Translate(&window));
     EXPECT_EQ(PluginLog(words), QStringLiteral("init with 0;translate;"));
     words.LanguageSet(0);
 
     // Loading again from a folder without the plug-in drops it.
-    QTemporaryDir empty;
-    ASSERT_TRUE(empty.isValid());
     EXPECT_EQ(words.Load(empty.path()), 0);
     EXPECT_EQ(words.GetWord(6), QStringLiteral("OK"));
     EXPECT_FALSE(words.Translate(&window));
