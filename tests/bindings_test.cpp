@@ -6,6 +6,9 @@
 
 #include "test_support.h"
 
+// Labels are assigned std::string values ("..."s), not character pointers: GCC 12 at -O3
+// reports a false overlap (-Wrestrict) in the inlined assignment from a pointer.
+using namespace std::string_literals;
 using dataConsole::BindingStyle;
 using dataConsole::CBindingSets;
 using korvane::CXmlNode;
@@ -46,7 +49,7 @@ TEST(BindingsTest, SaveWritesOnlyWhatIsSet)
         {"all defaults", BindingStyle::kButton, 3, [](CBindingSets &) {}, Lines({"<Control />"})},
         {"attribute order", BindingStyle::kPlain, 1,
          [](CBindingSets &s) {
-             s[0].label = "Fader 1";
+             s[0].label = "Fader 1"s;
              s[0].midi = {7, 2, 11, false, true, 100, 3, 0, 4, 99};
              s[0].dmx = {12, 1};
          },
@@ -83,7 +86,7 @@ TEST(BindingsTest, SaveWritesOnlyWhatIsSet)
                 "</Control>"})},
         {"button flags after every set", BindingStyle::kButton, 4,
          [](CBindingSets &s) {
-             s[0].label = "A";
+             s[0].label = "A"s;
              s[0].ignoreZero = true;
              s[1].ignoreZero = true; // nothing else to write: lost
              s[2].pushButton = true;
@@ -119,7 +122,7 @@ TEST(BindingsTest, SaveWritesOnlyWhatIsSet)
          [](CBindingSets &s) {
              s[0].midiDecrement.command = 21;
              s[1].dmxDecrement.channel = 2;
-             s[1].label = "B";
+             s[1].label = "B"s;
          },
          Lines({"<Control>", "  <Group1 label=\"B\" poussoir=\"0\" IgnorZeroValue=\"0\" />", "</Control>"})},
     };
@@ -162,15 +165,15 @@ TEST(BindingsTest, LoadReadsGroupElements)
          "<C><Group0 label='a'><MIDI command='1'/></Group0><Group0 label='b'><DMX channel='9'/></Group0></C>", 1, 1,
          BindingStyle::kPlain,
          [](CBindingSets &s) {
-             s[0].label = "b";
+             s[0].label = "b"s;
              s[0].midi.command = 1; // a missing child leaves the record as it was
              s[0].dmx.channel = 9;
          }},
         {"only the indexes asked for",
          "<C><Group0 label='a'/><Group1 label='b'/><Group2 label='c'/></C>", 3, 1, BindingStyle::kPlain,
-         [](CBindingSets &s) { s[0].label = "a"; }},
+         [](CBindingSets &s) { s[0].label = "a"s; }},
         {"only the indexes the control has", "<C><Group1 label='b'/><Group2 label='c'/></C>", 2, 5,
-         BindingStyle::kPlain, [](CBindingSets &s) { s[1].label = "b"; }},
+         BindingStyle::kPlain, [](CBindingSets &s) { s[1].label = "b"s; }},
         {"group controls do not read labels", "<C><Group0 label='a'><DMX channel='1'/></Group0></C>", 1, 1,
          BindingStyle::kGroup, [](CBindingSets &s) { s[0].dmx.channel = 1; }},
         {"button flags", "<C><Group0 poussoir='1' IgnorZeroValue='1'/><Group1 poussoir='2'/></C>", 2, 2,
@@ -212,7 +215,7 @@ TEST(BindingsTest, SaveThenLoadGivesTheSameSets)
     for (BindingStyle style : {BindingStyle::kPlain, BindingStyle::kButton, BindingStyle::kWheel, BindingStyle::kGroup}) {
         CBindingSets sets = WithCount(4);
         if (style != BindingStyle::kGroup)
-            sets[0].label = "Gobo <&> \"1\"";
+            sets[0].label = "Gobo <&> \"1\""s;
         sets[0].midi = {60, 1, 9, true, true, 127, 2, 3, 15, 0};
         sets[1].dmx = {511, 4};
         sets[3].midi.status = dataConsole::kStatusNoteOnOff;

@@ -1,27 +1,9 @@
 // korvane-cli as a user runs it: exit codes, messages, and files written or left alone.
-#include <QProcess>
-
 #include "test_support.h"
 
 using namespace korvane::test;
 
 namespace {
-
-struct CliRun
-{
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(KORVANE_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 // Every refused input of resave exits 1 naming the file, and leaves the output as it was.
 void ExpectRefusedByResave(const QStringList &appOption, const QStringList &refused, const QString &output)
@@ -312,4 +294,56 @@ TEST(Cli, ConsoleCheck)
         EXPECT_TRUE(run.err.contains(refused)) << run.err.toStdString();
         EXPECT_EQ(run.out, expected);
     }
+}
+
+// render and xml-roundtrip write their output whole or not at all: a folder that cannot take
+// it, or an input that gives no output, leaves the folder as it was, temporary files included.
+TEST(Cli, OutputsAreWholeOrAbsent)
+{
+    QTemporaryDir dir;
+    const QStringList app{QStringLiteral("--app-folder"), dir.path()};
+    const auto consoleOfSize = [&](const char *name, const QByteArray &size) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        WriteText(path, "<CSL2 Author=\"orlen\" Version=\"1.0\" " + size + "/>");
+        return path;
+    };
+    const QString console = consoleOfSize("in.csl2", "cx=\"40\" cy=\"30\"");
+    const QString xml = dir.filePath(QStringLiteral("in.xml"));
+    WriteText(xml, "<a x=\"1\"><b/></a>");
+    const QStringList render = app + QStringList{QStringLiteral("render")};
+    const QStringList roundTrip{QStringLiteral("xml-roundtrip")};
+    const QString notAFolder = dir.filePath(QStringLiteral("plain-file"));
+    WriteText(notAFolder, "x");
+    const auto listing = [&] { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System); };
+    const QStringList before = listing();
+
+    for (const QString &folder : {dir.filePath(QStringLiteral("no-such-folder")), notAFolder}) {
+        const QString out = folder + QStringLiteral("/out");
+        for (const QStringList &command : {render + QStringList{console, out}, roundTrip + QStringList{xml, out}}) {
+            const CliRun run = RunCli(command);
+            EXPECT_EQ(run.exitCode, 1) << command.join(u' ').toStdString();
+            EXPECT_TRUE(run.err.startsWith(QStringLiteral("korvane-cli: cannot write ") + out + QStringLiteral(": ")))
+                << run.err.toStdString();
+        }
+    }
+    EXPECT_EQ(listing(), before);
+
+    // A render with no image to give (an empty surface, a surface no image can hold) and a
+    // refused document leave an earlier output byte for byte.
+    const QString out = dir.filePath(QStringLiteral("earlier.out"));
+    WriteText(out, "earlier");
+    const QString empty = consoleOfSize("empty.csl2", "cx=\"0\" cy=\"0\"");
+    const QString huge = consoleOfSize("huge.csl2", "cx=\"2000000000\" cy=\"2000000000\"");
+    const QString bad = dir.filePath(QStringLiteral("bad.xml"));
+    WriteText(bad, "<a><b></a>");
+    for (const QStringList &command : {render + QStringList{empty, out}, render + QStringList{huge, out},
+                                       roundTrip + QStringList{bad, out}}) {
+        const CliRun run = RunCli(command);
+        EXPECT_EQ(run.exitCode, 1) << command.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(command.at(command.size() - 2))) << run.err.toStdString();
+        EXPECT_EQ(ReadBytes(out), "earlier");
+    }
+    // The same output is replaced once there is a whole one.
+    EXPECT_EQ(RunCli(render + QStringList{console, out}).exitCode, 0);
+    EXPECT_EQ(QImage(out, "PNG").size(), QSize(40, 30));
 }

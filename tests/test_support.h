@@ -23,7 +23,7 @@
 #include <utility>
 #include <vector>
 
-#if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
+#if defined(KORVANE_CLI)
 #include <QProcess>
 #endif
 
@@ -78,7 +78,7 @@ auto WhileRunningEvents(Work work)
     return result.get();
 }
 
-#if defined(KORVANE_CLI) && !defined(KORVANE_OWN_CLI_RUNNER)
+#if defined(KORVANE_CLI)
 struct CliRun
 {
     int exitCode;

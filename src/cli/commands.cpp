@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <string>
+
+#include "cli/cli_support.h"
 #include "xml/xml_node.h"
 
 namespace korvane::cli {
@@ -63,11 +66,9 @@ int RunXmlRoundTrip(const QCommandLineParser &, const QStringList &arguments)
     const std::unique_ptr<CXmlNode> root = ParseXml(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!root)
         return CannotRead(in, QStringLiteral("not a well-formed document"));
-    if (!SaveXmlFile(QFile::encodeName(out).toStdString(), *root)) {
-        Err() << "korvane-cli: cannot write " << out << Qt::endl;
-        return kExitRefusedInput;
-    }
-    return kExitOk;
+    std::string written;
+    SaveXmlString(written, *root);
+    return WriteOutput(out, written);
 }
 
 } // namespace korvane::cli

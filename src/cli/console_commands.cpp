@@ -1,9 +1,12 @@
 // korvane-cli's commands over console files: resave, render, and check's findings on a console.
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTextStream>
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -15,6 +18,7 @@
 #include "model/console_data.h"
 #include "model/console_draw.h"
 #include "model/console_file.h"
+#include "model/ctrl_base.h"
 
 namespace korvane::cli {
 
@@ -206,6 +210,39 @@ void FindBindingsUsedTwice(const CConsoleData &console, QStringList &findings)
     }
 }
 
+bool CannotRender(const QString &in, const QString &reason)
+{
+    QTextStream(stderr) << "korvane-cli: cannot render " << in << ": " << reason << Qt::endl;
+    return false;
+}
+
+// The console's surface at `zoom` as the bytes of a PNG file; false, with the reason on
+// stderr, when there is no image to write. An empty surface is refused rather than drawn as
+// the single pixel the renderer would give it: the PNG is to be exactly the surface.
+bool RenderToPng(const QString &appFolder, const QString &in, CConsoleData &console, float zoom, QByteArray &png)
+{
+    const QSize surface = dataConsole::Zoomed(QSize(console.settings.width, console.settings.height), zoom);
+    if (surface.isEmpty()) {
+        return CannotRender(in, QStringLiteral("its surface is empty at this zoom (%1x%2 pixels)")
+                                    .arg(surface.width())
+                                    .arg(surface.height()));
+    }
+    // The default background, as the editor loads it at start-up.
+    const QImage background(CAppFolders(appFolder).DefaultBackgroundImage());
+    const QImage image = dataConsole::RenderConsole(console, zoom, &background);
+    if (image.isNull() || image.size() != surface) {
+        return CannotRender(in, QStringLiteral("no image of %1x%2 pixels could be made")
+                                    .arg(surface.width())
+                                    .arg(surface.height()));
+    }
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        return CannotRender(in, writer.errorString());
+    return true;
+}
+
 } // namespace
 
 int RunResaveConsole(const QCommandLineParser &parser, const QStringList &arguments)
@@ -218,10 +255,8 @@ int RunResaveConsole(const QCommandLineParser &parser, const QStringList &argume
     if (!ReadConsoleAsEditor(appFolder, in, console))
         return kExitRefusedInput;
     QString error;
-    if (!dataConsole::WriteConsoleFile(console, out, &error)) {
-        QTextStream(stderr) << "korvane-cli: cannot write " << out << ": " << error << Qt::endl;
-        return kExitRefusedInput;
-    }
+    if (!dataConsole::WriteConsoleFile(console, out, &error))
+        return CannotWrite(out, error);
     return kExitOk;
 }
 
@@ -247,14 +282,10 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments)
     if (!ReadConsoleAsEditor(appFolder, in, console))
         return kExitRefusedInput;
 
-    // The default background, as the editor loads it at start-up.
-    const QImage background(CAppFolders(appFolder).DefaultBackgroundImage());
-    const QImage image = dataConsole::RenderConsole(console, zoom, &background);
-    if (!image.save(out, "PNG")) {
-        QTextStream(stderr) << "korvane-cli: cannot write " << out << Qt::endl;
+    QByteArray png;
+    if (!RenderToPng(appFolder, in, console, zoom, png))
         return kExitRefusedInput;
-    }
-    return kExitOk;
+    return WriteOutput(out, std::string_view(png.constData(), std::size_t(png.size())));
 }
 
 dataConsole::CDesignList LoadDesignLibrary(const QString &appFolder)

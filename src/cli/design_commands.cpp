@@ -105,10 +105,8 @@ int RunResave(const QCommandLineParser &parser, const QStringList &arguments)
     if (!LoadEditableDesign(design, in, AppFolderOf(parser), sink))
         return kExitRefusedInput;
     QString error;
-    if (!design.WriteFile(out, &error)) {
-        QTextStream(stderr) << "korvane-cli: cannot write " << out << ": " << error << Qt::endl;
-        return kExitRefusedInput;
-    }
+    if (!design.WriteFile(out, &error))
+        return CannotWrite(out, error);
     return kExitOk;
 }
 

@@ -314,6 +314,54 @@ QRect PanTiltPad(const QRect &rect)
     return rect.adjusted(0, 0, 0, -band);
 }
 
+namespace {
+
+// A grid in quarters over the pad.
+void DrawPanTiltGrid(QPainter &painter, const QRect &pad)
+{
+    painter.setPen(QPen(QColor(255, 255, 255, 28), 1));
+    for (int i = 1; i < 4; ++i) {
+        painter.drawLine(QPointF(pad.left() + pad.width() * i / 4.0, pad.top()),
+                         QPointF(pad.left() + pad.width() * i / 4.0, pad.bottom()));
+        painter.drawLine(QPointF(pad.left(), pad.top() + pad.height() * i / 4.0),
+                         QPointF(pad.right(), pad.top() + pad.height() * i / 4.0));
+    }
+}
+
+// The cross through the puck, then the puck: the look's image, else a drawn disc.
+void DrawPanTiltPuck(QPainter &painter, const QRect &pad, QPoint puck, const CDefaultLook *look)
+{
+    painter.setPen(QPen(QColor(255, 180, 60, 150), 1));
+    painter.drawLine(QPointF(pad.left(), puck.y() + 0.5), QPointF(pad.right() + 1, puck.y() + 0.5));
+    painter.drawLine(QPointF(puck.x() + 0.5, pad.top()), QPointF(puck.x() + 0.5, pad.bottom() + 1));
+    const CDefaultLookImage *puckImage = look ? look->Image(DrawHelper::kDefaultPanTiltPuck) : nullptr;
+    if (puckImage && !puckImage->bitmap.isNull()) {
+        const QSize size = LogicalStateSize(*puckImage);
+        painter.drawImage(QPoint(puck.x() - size.width() / 2, puck.y() - size.height() / 2), puckImage->bitmap,
+                          puckImage->StateRect(0));
+    } else {
+        painter.setBrush(QColor(255, 180, 60));
+        painter.drawEllipse(QPointF(puck) + QPointF(0.5, 0.5), 6, 6);
+    }
+}
+
+// "Pan : n" at the left of the band below the pad, "Tilt : n" at its right.
+void DrawPanTiltCaptions(QPainter &painter, const QRect &captions, int pan, int tilt)
+{
+    if (captions.height() <= 4)
+        return;
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, captions.height() * 11 / 20));
+    painter.setFont(font);
+    painter.setPen(QColor(0xd0, 0xd4, 0xdc));
+    const QString panText = QStringLiteral("%1 : %2").arg(korvane::Word(korvane::word::kPan)).arg(pan);
+    const QString tiltText = QStringLiteral("%1 : %2").arg(korvane::Word(korvane::word::kTilt)).arg(tilt);
+    painter.drawText(captions.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panText);
+    painter.drawText(captions.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, tiltText);
+}
+
+} // namespace
+
 void DrawPanTilt(QPainter &painter, const QRect &rect, int pan, int tilt, QPoint position, QColor colour,
                  const CDefaultLook *look)
 {
@@ -331,48 +379,20 @@ void DrawPanTilt(QPainter &painter, const QRect &rect, int pan, int tilt, QPoint
     else
         painter.fillRect(pad, QColor(0x23, 0x26, 0x2c));
 
-    // A grid in quarters, and the cross through the puck.
-    painter.setPen(QPen(QColor(255, 255, 255, 28), 1));
-    for (int i = 1; i < 4; ++i) {
-        painter.drawLine(QPointF(pad.left() + pad.width() * i / 4.0, pad.top()),
-                         QPointF(pad.left() + pad.width() * i / 4.0, pad.bottom()));
-        painter.drawLine(QPointF(pad.left(), pad.top() + pad.height() * i / 4.0),
-                         QPointF(pad.right(), pad.top() + pad.height() * i / 4.0));
-    }
+    DrawPanTiltGrid(painter, pad);
     QPoint puck = position;
     if (puck.x() < 0 || puck.y() < 0) {
         puck = QPoint(ScaleValue(0, pad.width() - 1, pan, 0, kPanTiltMaximum),
                       ScaleValue(pad.height() - 1, 0, tilt, 0, kPanTiltMaximum));
     }
-    puck += pad.topLeft();
-    painter.setPen(QPen(QColor(255, 180, 60, 150), 1));
-    painter.drawLine(QPointF(pad.left(), puck.y() + 0.5), QPointF(pad.right() + 1, puck.y() + 0.5));
-    painter.drawLine(QPointF(puck.x() + 0.5, pad.top()), QPointF(puck.x() + 0.5, pad.bottom() + 1));
-    const CDefaultLookImage *puckImage = look ? look->Image(DrawHelper::kDefaultPanTiltPuck) : nullptr;
-    if (puckImage && !puckImage->bitmap.isNull()) {
-        const QSize size = LogicalStateSize(*puckImage);
-        painter.drawImage(QPoint(puck.x() - size.width() / 2, puck.y() - size.height() / 2), puckImage->bitmap,
-                          puckImage->StateRect(0));
-    } else {
-        painter.setBrush(QColor(255, 180, 60));
-        painter.drawEllipse(QPointF(puck) + QPointF(0.5, 0.5), 6, 6);
-    }
+    DrawPanTiltPuck(painter, pad, puck + pad.topLeft(), look);
     painter.setClipping(false);
     painter.setPen(QPen(QColor(255, 255, 255, 60), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(region);
 
-    const QRect captions(rect.left(), pad.bottom() + 1, rect.width(), rect.bottom() - pad.bottom());
-    if (captions.height() > 4) {
-        QFont font = painter.font();
-        font.setPixelSize(std::max(8, captions.height() * 11 / 20));
-        painter.setFont(font);
-        painter.setPen(QColor(0xd0, 0xd4, 0xdc));
-        const QString panText = QStringLiteral("%1 : %2").arg(korvane::Word(korvane::word::kPan)).arg(pan);
-        const QString tiltText = QStringLiteral("%1 : %2").arg(korvane::Word(korvane::word::kTilt)).arg(tilt);
-        painter.drawText(captions.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panText);
-        painter.drawText(captions.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, tiltText);
-    }
+    DrawPanTiltCaptions(painter, QRect(rect.left(), pad.bottom() + 1, rect.width(), rect.bottom() - pad.bottom()), pan,
+                        tilt);
     painter.restore();
 }
 
@@ -438,6 +458,48 @@ QImage TrichroDisc(int radius)
     return disc;
 }
 
+// The value bar: the current hue and saturation from full value at the top to black, and
+// the thumb at the value.
+void DrawTrichroValueBar(QPainter &painter, const QRect &bar, int hue, int saturation, int value,
+                         const CDefaultLook *look)
+{
+    if (bar.width() <= 0 || bar.height() <= 0)
+        return;
+    const quint32 full = TrichroColour(hue, saturation, 255);
+    QLinearGradient gradient(bar.topLeft(), bar.bottomLeft());
+    gradient.setColorAt(0, QColor(int(full & 0xFF), int(full >> 8 & 0xFF), int(full >> 16 & 0xFF)));
+    gradient.setColorAt(1, Qt::black);
+    painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(QRectF(bar).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    const int thumbY = bar.top() + ScaleValue(bar.height() - 1, 0, value, 0, 255);
+    const CDefaultLookImage *thumb = look ? look->Image(DrawHelper::kDefaultValueThumb) : nullptr;
+    if (thumb && !thumb->bitmap.isNull()) {
+        const int thumbHeight = LogicalStateSize(*thumb).height();
+        const QRect target(bar.left(), thumbY - thumbHeight / 2, bar.width(), thumbHeight);
+        painter.drawImage(target, thumb->bitmap, thumb->StateRect(0));
+    } else {
+        painter.fillRect(QRect(bar.left() - 2, thumbY - 1, bar.width() + 4, 3), Qt::white);
+    }
+}
+
+// The selector on the disc, at the hue's angle and the saturation's distance from the centre.
+void DrawTrichroSelector(QPainter &painter, const CTrichroLayout &layout, int hue, int saturation,
+                         const CDefaultLook *look)
+{
+    const CPolarOffset at = PolarPoint(hue, double(saturation) * layout.radius / 255.0);
+    const QPoint selector = layout.centre + QPoint(Trunc(at.x), Trunc(at.y));
+    const CDefaultLookImage *ring = look ? look->Image(DrawHelper::kDefaultColourSelector) : nullptr;
+    if (ring && !ring->bitmap.isNull()) {
+        const QSize size = LogicalStateSize(*ring);
+        painter.drawImage(selector - QPoint(size.width() / 2, size.height() / 2), ring->bitmap, ring->StateRect(0));
+    } else {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawEllipse(QPointF(selector), 5, 5);
+    }
+}
+
 } // namespace
 
 void DrawTrichro(QPainter &painter, const QRect &rect, quint32 colour, const CDefaultLook *look)
@@ -461,39 +523,8 @@ void DrawTrichro(QPainter &painter, const QRect &rect, quint32 colour, const CDe
         painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
     painter.drawEllipse(QPointF(layout.centre) + QPointF(0.5, 0.5), layout.radius + 0.5, layout.radius + 0.5);
-
-    // The value bar: the current hue and saturation from full value at the top to black.
-    if (layout.bar.width() > 0 && layout.bar.height() > 0) {
-        const quint32 full = TrichroColour(hue, saturation, 255);
-        QLinearGradient gradient(layout.bar.topLeft(), layout.bar.bottomLeft());
-        gradient.setColorAt(0, QColor(int(full & 0xFF), int(full >> 8 & 0xFF), int(full >> 16 & 0xFF)));
-        gradient.setColorAt(1, Qt::black);
-        painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
-        painter.setBrush(gradient);
-        painter.drawRoundedRect(QRectF(layout.bar).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        const int thumbY = layout.bar.top() + ScaleValue(layout.bar.height() - 1, 0, value, 0, 255);
-        const CDefaultLookImage *thumb = look ? look->Image(DrawHelper::kDefaultValueThumb) : nullptr;
-        if (thumb && !thumb->bitmap.isNull()) {
-            const int thumbHeight = LogicalStateSize(*thumb).height();
-            const QRect target(layout.bar.left(), thumbY - thumbHeight / 2, layout.bar.width(), thumbHeight);
-            painter.drawImage(target, thumb->bitmap, thumb->StateRect(0));
-        } else {
-            painter.fillRect(QRect(layout.bar.left() - 2, thumbY - 1, layout.bar.width() + 4, 3), Qt::white);
-        }
-    }
-
-    // The selector on the disc.
-    const CPolarOffset at = PolarPoint(hue, double(saturation) * layout.radius / 255.0);
-    const QPoint selector = layout.centre + QPoint(Trunc(at.x), Trunc(at.y));
-    const CDefaultLookImage *ring = look ? look->Image(DrawHelper::kDefaultColourSelector) : nullptr;
-    if (ring && !ring->bitmap.isNull()) {
-        const QSize size = LogicalStateSize(*ring);
-        painter.drawImage(selector - QPoint(size.width() / 2, size.height() / 2), ring->bitmap, ring->StateRect(0));
-    } else {
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawEllipse(QPointF(selector), 5, 5);
-    }
+    DrawTrichroValueBar(painter, layout.bar, hue, saturation, value, look);
+    DrawTrichroSelector(painter, layout, hue, saturation, look);
     painter.restore();
 }
 
