@@ -36,9 +36,6 @@ int RunResave(const QCommandLineParser &parser, const QStringList &arguments);
 int RunResaveConsole(const QCommandLineParser &parser, const QStringList &arguments);
 int RunRender(const QCommandLineParser &parser, const QStringList &arguments);
 
-// The zooms a console can be rendered at.
-inline constexpr float kMinZoom = 0.1f;
-inline constexpr float kMaxZoom = 10.0f;
 // check of design files (.ccd) and console files (.csl2).
 int RunCheck(const QCommandLineParser &parser, const QStringList &arguments);
 // check of one console file, read as the editor opens it: one "FILE: warning: ..." line per

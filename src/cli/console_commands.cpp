@@ -18,6 +18,7 @@
 #include "model/console_data.h"
 #include "model/console_draw.h"
 #include "model/console_file.h"
+#include "model/zoom.h"
 #include "model/ctrl_base.h"
 
 namespace korvane::cli {
@@ -270,8 +271,8 @@ int RunRender(const QCommandLineParser &parser, const QStringList &arguments)
         zoom = parser.value(QStringLiteral("zoom")).toFloat(&ok);
         // The editor's own zoom range; beyond it a console of a few thousand pixels would
         // ask for an image of gigabytes.
-        if (!ok || !(zoom >= kMinZoom && zoom <= kMaxZoom)) {
-            QTextStream(stderr) << "korvane-cli: the zoom must be a number from " << kMinZoom << " to " << kMaxZoom
+        if (!ok || !(zoom >= dataConsole::kZoomMin && zoom <= dataConsole::kZoomMax)) {
+            QTextStream(stderr) << "korvane-cli: the zoom must be a number from " << dataConsole::kZoomMin << " to " << dataConsole::kZoomMax
                                 << Qt::endl;
             return kExitUsage;
         }
