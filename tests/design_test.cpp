@@ -7,26 +7,16 @@
 using namespace dataConsole;
 using namespace dataConsole::ccdImage;
 using namespace korvane::test;
-
-namespace {
+using korvane::MessageSeverity;
 
 using DesignTest = AppFolderTest;
-
-// Loads `name` from the library as the design editor does: with the image names kept.
-void LoadEditable(CDataCCD &design, const QString &app, const char *name)
-{
-    design.AllocateNames();
-    ASSERT_TRUE(design.Load(app, QString::fromLatin1(name), QString()));
-}
-
-} // namespace
 
 TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
 {
     const std::pair<const char *, QSize> images[] = {
         {"on.png", {40, 30}},   {"off.png", {42, 28}},    {"dial.png", {64, 64}},   {"vbg.png", {20, 100}},
         {"vcur.png", {20, 10}}, {"hbg.png", {100, 20}},   {"wheel.png", {30, 90}},  {"strip.png", {160, 20}},
-        {"incdec.png", {80, 30}}, {"group.png", {200, 50}}, {"b1.png", {50, 10}},
+        {"incdec.png", {80, 30}}, {"group.png", {200, 50}}, {"b1.png", {50, 10}}, {"spare.png", {12, 8}},
     };
     for (const auto &[name, size] : images)
         WriteImage(Library() + name, size);
@@ -60,16 +50,13 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
     WriteText(Library() + "full.ccd", QByteArray::fromStdString(expected));
 
     CDataCCD design;
-    LoadEditable(design, App(), "full.ccd");
+    design.AllocateNames(); // as the design editor does: the image names are kept
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("full.ccd"), QString()));
     EXPECT_TRUE(m_sink.messages.empty());
     EXPECT_EQ(design.SaveToString(), expected);
 
     // The sizes the drawing takes from the images.
     EXPECT_EQ(design.button.Size(), QSize(42, 30));
-    EXPECT_EQ(design.wheel.Size(), QSize(30, 90)); // background 30x90, strip images 20x20
-    EXPECT_EQ(design.wheel.StripImage(7)->size(), QSize(20, 20));
-    EXPECT_EQ(design.wheel.StripImage(8), nullptr);
-    EXPECT_EQ(design.groupIncDec.IncSize(), QSize(40, 30));
     ASSERT_EQ(design.groupButtons.ButtonCount(), 2);
     // Only one own image: the image rectangle takes the larger of it and the button size.
     EXPECT_EQ(design.groupButtons.Button(0)->image, QRect(10, 5, 50, 30));
@@ -77,14 +64,8 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
     // No own images: the design's button images and size.
     EXPECT_EQ(design.groupButtons.Button(1)->image, QRect(74, 4, 42, 30));
     EXPECT_EQ(design.groupButtons.ButtonImage(1, true), design.button.Image(true));
-    EXPECT_EQ(design.groupButtons.ButtonImage(0, false)->size(), QSize(50, 10));
-    EXPECT_EQ(design.groupButtons.ButtonImage(2, false), nullptr);
-    EXPECT_TRUE(design.MissingImages().isEmpty());
 
-    // Saved to a file and read again: the same bytes once more, and the working folder kept.
-    const QString before = QDir::currentPath();
     EXPECT_TRUE(design.Save(App(), QStringLiteral("copy.ccd")));
-    EXPECT_EQ(QDir::currentPath(), before);
     EXPECT_EQ(ReadBytes(m_dir.filePath(QStringLiteral("copy.ccd"))), expected);
 
     // The library's view of the same file keeps the images but writes no names.
@@ -92,20 +73,40 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
     ASSERT_TRUE(library.Load(App(), QStringLiteral("FULL.CCD"), QString()));
     const std::string withoutNames = library.SaveToString();
     EXPECT_EQ(withoutNames.find("png"), std::string::npos) << withoutNames;
-    EXPECT_NE(withoutNames.find("<RotSlider angle_min=\"200\""), std::string::npos) << withoutNames;
     EXPECT_NE(withoutNames.find("<Button x=\"70\""), std::string::npos) << withoutNames;
+
+    // The editor grows and shrinks the group; removed buttons are not written.
+    CDataCCD::CGroupButtons &group = design.groupButtons;
+    group.SetButtonCount(4);
+    ASSERT_EQ(group.ButtonCount(), 4);
+    group.SetButtonImage(3, true, App(), "spare.png", QString());
+    EXPECT_EQ(group.ButtonImage(3, true)->size(), QSize(12, 8));
+    EXPECT_EQ(*group.Button(3)->onName, "spare.png");
+    group.SetButtonImage(9, true, App(), "spare.png", QString()); // outside the array: nothing
+    EXPECT_EQ(design.ImageManager().Image(kGroupButtonsFirstButton + 2 * 9 + 1), nullptr);
+    group.SetButtonCount(1);
+    EXPECT_EQ(group.ButtonImage(1, true), nullptr);
+    EXPECT_EQ(design.SaveToString().find("spare.png"), std::string::npos) << design.SaveToString();
 }
 
-TEST_F(DesignTest, PartsReadOnlyWhatTheFileHolds)
+TEST_F(DesignTest, PartsReadOnlyWhatTheFileHoldsAndWriteOnlyWhatTheyCanDraw)
 {
     WriteImage(Library() + "off.png", {30, 30});
     WriteImage(Library() + "old.png", {10, 10});
     WriteImage(Library() + "strip.png", {160, 20});
-    WriteText(Library() + "button.ccd", DesignFile("<Button ico=\"old.png\" ImageOff=\"off.png\" ico_on=\"old.png\"/>"
-                                                   "<RotSlider angle_max=\"300\" mode_angle=\"2\"/>"
-                                                   "<wheel nbImages=\"8\" Images=\"strip.png\"/>"));
+    WriteImage(Library() + "cur.png", {6, 6});
+    WriteImage(Library() + "own.png", {25, 15});
+    WriteText(Library() + "parts.ccd",
+              DesignFile("<Button ico=\"old.png\" ImageOff=\"off.png\" ico_on=\"old.png\"/>"
+                         "<RotSlider Image=\"gone.png\" ImageCursor=\"\" angle_max=\"300\" mode_angle=\"2\"/>"
+                         "<LinearSliderHori><Cursor ImageCursor=\"cur.png\" offset_x=\"4\"/></LinearSliderHori>"
+                         "<wheel nbImages=\"8\" Images=\"strip.png\"/>"
+                         "<GroupButtons><button x=\"99\"/>"
+                         "<Button x=\"40\" ImageOn=\"own.png\" ImageOff=\"own.png\" info_x=\"3\" info_cx=\"7\"/>"
+                         "</GroupButtons>"));
     CDataCCD design;
-    LoadEditable(design, App(), "button.ccd");
+    design.AllocateNames();
+    ASSERT_TRUE(design.Load(App(), QStringLiteral("parts.ccd"), QString()));
     // The current key wins over the older one, image and name.
     EXPECT_EQ(design.button.Image(false)->size(), QSize(30, 30));
     EXPECT_EQ(*design.button.offName, "off.png");
@@ -115,120 +116,73 @@ TEST_F(DesignTest, PartsReadOnlyWhatTheFileHolds)
     EXPECT_EQ(design.rotary.angleMax, 300);
     EXPECT_FALSE(design.rotary.angleMode);
     EXPECT_TRUE(design.rotary.IsPresent());
-    EXPECT_TRUE(design.wheel.IsPresent());
     EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 7), QSize(20, 20));
+    // Images that cannot be read are listed by their names; an empty name is not.
+    EXPECT_EQ(design.MissingImages(), QStringList{QStringLiteral("gone.png")});
+    // A slider's cursor is read without its background.
+    EXPECT_EQ(design.sliderHorz.offsetX, 4);
+    EXPECT_EQ(design.sliderHorz.CursorSize(false), QSize(6, 6));
+    // Only "Button" children, in that letter case, are buttons of a group; a missing "cx"
+    // leaves the right edge at 0.
+    const CDataCCD::CGroupButtons &group = design.groupButtons;
+    ASSERT_EQ(group.ButtonCount(), 1);
+    EXPECT_EQ(design.ImageManager().ImageSize(kGroupButtonsFirstButton + 1), QSize(25, 15));
+    EXPECT_EQ(group.Button(0)->button, QRect(40, 0, -40, 0));
+    EXPECT_EQ(group.Button(0)->label, QRect(QPoint(43, 0), QSize(7, 0)));
 
-    // Only parts with their main image are written back: the rotary has no dial.
+    // Only parts with their main image are written back: the rotary has no dial, the slider
+    // and the group no background.
     EXPECT_EQ(design.SaveToString(), Lines({"<config_control_design Author=\"orlen\" Version=\"1.0\">",
                                             "  <Button ImageOff=\"off.png\" ImageOn=\"old.png\" />",
                                             "  <Wheel Background=\"\" Images=\"strip.png\" TransparentBackground=\"0\""
                                             " nbImages=\"8\" />",
                                             "</config_control_design>"}));
 
+    // The editor's setters name and load the file from the folder they are given.
+    design.wheel.imageCount = 3;
+    WriteImage(Library() + "three.png", {30, 10});
+    design.wheel.SetStrip(Library(), "THREE.png");
+    EXPECT_EQ(*design.wheel.stripName, "THREE.png");
+    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 2), QSize(10, 10));
+
     design.ResetToDefault();
     EXPECT_EQ(design.Name(), QStringLiteral("default.ccd"));
     EXPECT_EQ(design.rotary.angleMax, 315);
-    EXPECT_TRUE(design.rotary.angleMode);
-    EXPECT_EQ(design.wheel.imageCount, 0);
     EXPECT_EQ(design.button.Size(), QSize(30, 30)); // images stay
+
+    // A write that cannot happen is reported by WriteFile; Save answers true all the same.
+    EXPECT_FALSE(design.WriteFile(m_dir.filePath(QStringLiteral("no/such/folder/x.ccd"))));
+    EXPECT_TRUE(design.Save(m_dir.filePath(QStringLiteral("no/such/folder")), QStringLiteral("x.ccd")));
 }
 
-TEST_F(DesignTest, ButtonGroupChildrenAndButtonCount)
+TEST_F(DesignTest, RefusedAndMissingFiles)
 {
-    WriteImage(Library() + "bg.png", {300, 40});
-    WriteImage(Library() + "on.png", {20, 20});
-    WriteImage(Library() + "off.png", {20, 20});
-    WriteImage(Library() + "own.png", {25, 15});
-    WriteText(Library() + "group.ccd",
-              DesignFile("<Button ImageOn=\"on.png\" ImageOff=\"off.png\"/>"
-                         "<GroupButtons Background=\"bg.png\">"
-                         "<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\"/>"
-                         "<button x=\"99\"/>"
-                         "<Button x=\"40\" ImageOn=\"own.png\" ImageOff=\"own.png\" info_x=\"3\" info_cx=\"7\"/>"
-                         "</GroupButtons>"));
-    CDataCCD design;
-    LoadEditable(design, App(), "group.ccd");
-    CDataCCD::CGroupButtons &group = design.groupButtons;
-    ASSERT_EQ(group.ButtonCount(), 2); // "button" is not a button of the group
-    EXPECT_EQ(design.ImageManager().ImageSize(kGroupButtonsFirstButton + 2), QSize(25, 15));
-    EXPECT_EQ(design.ImageManager().ImageSize(kGroupButtonsFirstButton + 3), QSize(25, 15));
-    EXPECT_EQ(group.Button(1)->image.size(), QSize(25, 15));
-    // A missing "cx" leaves the right edge at 0.
-    EXPECT_EQ(group.Button(1)->button.left(), 40);
-    EXPECT_EQ(group.Button(1)->button.width(), -40);
-    EXPECT_EQ(group.Button(1)->label, QRect(QPoint(43, 0), QSize(7, 0)));
-    EXPECT_EQ(group.Button(0)->image, QRect(1, 2, 20, 20));
-
-    group.SetButtonCount(4);
-    ASSERT_EQ(group.ButtonCount(), 4);
-    EXPECT_TRUE(group.Button(3)->offName.has_value());
-    EXPECT_EQ(group.ButtonImage(3, false), design.button.Image(false));
-    group.SetButtonImage(3, true, App(), "own.png", QString());
-    EXPECT_EQ(group.ButtonImage(3, true)->size(), QSize(25, 15));
-    EXPECT_EQ(*group.Button(3)->onName, "own.png");
-    group.SetButtonImage(9, true, App(), "own.png", QString()); // outside the array: nothing
-    EXPECT_EQ(design.ImageManager().Image(kGroupButtonsFirstButton + 2 * 9 + 1), nullptr);
-
-    group.SetButtonCount(1);
-    EXPECT_EQ(group.ButtonCount(), 1);
-    EXPECT_EQ(group.ButtonImage(1, true), nullptr);
-    EXPECT_NE(design.ImageManager().Image(kGroupButtonsFirstButton + 3), nullptr); // images of removed buttons stay
-    const std::string saved = design.SaveToString();
-    EXPECT_NE(saved.find("<Button x=\"1\" y=\"2\" cx=\"30\" cy=\"20\" ctrl_x=\"0\""), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("own.png"), std::string::npos) << saved;
-}
-
-TEST_F(DesignTest, HeaderVersionAndBrokenFiles)
-{
-    WriteImage(Library() + "off.png", {10, 10});
-    WriteText(Library() + "noauthor.ccd",
-              "<config_control_design Version=\"1.0\"><Button ImageOff=\"off.png\"/></config_control_design>");
-    WriteText(Library() + "v2.ccd", "<config_control_design Author=\"orlen\" Version=\"2.0\"><Button ImageOff=\"off.png\"/>"
-                                    "</config_control_design>");
-    WriteText(Library() + "broken.ccd", "<config_control_design Author=\"orlen\" Version=\"1.0\"><Button>");
-
-    // A foreign header is only a warning about that file; the design is read.
-    CDataCCD design;
-    ASSERT_TRUE(design.Load(App(), QStringLiteral("noauthor.ccd"), QString()));
-    ASSERT_EQ(m_sink.messages.size(), 1u);
-    EXPECT_EQ(m_sink.messages[0].severity, korvane::MessageSeverity::Warning);
-    EXPECT_EQ(m_sink.messages[0].text, QStringLiteral("Wrong file header!"));
-    EXPECT_EQ(m_sink.messages[0].caption, QStringLiteral("Error !"));
-    EXPECT_TRUE(m_sink.messages[0].file.endsWith(QStringLiteral("noauthor.ccd")));
-    EXPECT_TRUE(design.button.IsPresent());
-
     // Another version is refused before any part is read; the name is taken before the checks.
-    m_sink.messages.clear();
+    WriteImage(Library() + "off.png", {10, 10});
+    WriteText(Library() + "v2.ccd", "<config_control_design Author=\"orlen\" Version=\"2.0\">"
+                                    "<Button ImageOff=\"off.png\"/></config_control_design>");
     CDataCCD versioned;
     EXPECT_FALSE(versioned.Load(App(), QStringLiteral("v2.ccd"), QString()));
-    ASSERT_EQ(m_sink.messages.size(), 1u);
-    EXPECT_EQ(m_sink.messages[0].severity, korvane::MessageSeverity::Error);
-    EXPECT_EQ(m_sink.messages[0].text, QStringLiteral("Wrong file version!"));
     EXPECT_EQ(versioned.Name(), QStringLiteral("v2.ccd"));
-    EXPECT_EQ(versioned.button.Image(false), nullptr);
-
-    CDataCCD broken;
-    EXPECT_FALSE(broken.Load(App(), QStringLiteral("broken.ccd"), QString()));
-    EXPECT_FALSE(broken.button.IsPresent());
+    EXPECT_FALSE(versioned.button.IsPresent());
+    ASSERT_EQ(m_sink.messages.size(), 1u);
+    EXPECT_EQ(m_sink.messages[0].caption, QStringLiteral("Error !"));
 
     // A file that is not there is no message; the design keeps the default name.
-    m_sink.messages.clear();
     CDataCCD missing;
     EXPECT_FALSE(missing.Load(App(), QStringLiteral("missing.ccd"), QString()));
-    EXPECT_TRUE(m_sink.messages.empty());
+    EXPECT_EQ(m_sink.messages.size(), 1u);
     EXPECT_TRUE(missing.MatchesName(QStringLiteral("DEFAULT.ccd")));
-    EXPECT_FALSE(missing.MatchesName(QStringLiteral("default.ccd2")));
 }
 
 TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
 {
-    // The library: two designs (one in upper case), one refused.
+    // The library: two designs (one in upper case), one refused, one file not a design.
     WriteImage(Library() + "Lib.png", {11, 11});
     WriteText(Library() + "Shared.ccd", DesignFile("<Button ImageOff=\"Lib.png\"/>"));
     WriteText(Library() + "OTHER.CCD", DesignFile("<Button ImageOff=\"lib.png\"/>"));
     WriteText(Library() + "old.ccd", "<config_control_design Author=\"orlen\" Version=\"0.9\"/>");
     WriteText(Library() + "notes.txt", "not a design");
-
     // A console outside the standard folder, with its own "_ccd" (spelled as on Windows).
     const QString show = m_dir.filePath(QStringLiteral("show"));
     WriteImage(show + "/_CCD/local.png", {22, 22});
@@ -238,64 +192,19 @@ TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
     CDesignList library;
     FillDesignLibrary(library, App());
     ASSERT_EQ(library.size(), 2u);
+    EXPECT_EQ(library[0]->button.Image(false)->size(), QSize(11, 11)); // "lib.png" found as "Lib.png"
     CDesignList console;
     FillConsoleDesignList(console, show + "/my console.csl2");
     ASSERT_EQ(console.size(), 1u);
 
-    // The console's design wins; its missing image came from the fallback folder beneath the
-    // console's folder.
+    // The console's design wins and gives the stored name its spelling; its image missing
+    // beside it comes from the design folder beneath the console's folder.
     QString stored = QStringLiteral("SHARED.CCD");
-    CDataCCD *found = ResolveDesign(console, library, stored);
-    ASSERT_EQ(found, console[0].get());
+    EXPECT_EQ(ResolveDesign(console, library, stored), console[0].get());
     EXPECT_EQ(stored, QStringLiteral("shared.ccd"));
-    EXPECT_EQ(found->button.Image(false)->size(), QSize(22, 22));
-    EXPECT_EQ(found->button.Image(true)->size(), QSize(33, 33));
-
-    stored = QStringLiteral("other.ccd");
-    found = ResolveDesign(console, library, stored);
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(stored, QStringLiteral("OTHER.CCD"));
-    EXPECT_EQ(found->button.Image(false)->size(), QSize(11, 11)); // "lib.png" found as "Lib.png"
-
+    EXPECT_EQ(console[0]->button.Image(false)->size(), QSize(22, 22));
+    EXPECT_EQ(console[0]->button.Image(true)->size(), QSize(33, 33));
     stored = QStringLiteral("nothing.ccd");
     EXPECT_EQ(ResolveDesign(console, library, stored), nullptr);
     EXPECT_EQ(stored, QStringLiteral("nothing.ccd"));
-
-    // A console without its own designs has an empty list, and the library still serves.
-    CDesignList none;
-    FillConsoleDesignList(none, m_dir.filePath(QStringLiteral("elsewhere/a.csl2")));
-    EXPECT_TRUE(none.empty());
-    EXPECT_EQ(FindDesign(none, library, QStringLiteral("shared.ccd")), library[1].get());
-}
-
-TEST_F(DesignTest, MissingImagesAreListedAndLeaveTheirPartUndrawn)
-{
-    WriteText(Library() + "gaps.ccd", DesignFile("<RotSlider Image=\"gone.png\" ImageCursor=\"\"/>"
-                                                 "<LinearSliderHori><Cursor ImageCursor=\"cur.png\" offset_x=\"4\"/>"
-                                                 "</LinearSliderHori>"));
-    WriteImage(Library() + "cur.png", {6, 6});
-    CDataCCD design;
-    LoadEditable(design, App(), "gaps.ccd");
-    EXPECT_EQ(design.MissingImages(), QStringList{QStringLiteral("gone.png")});
-    EXPECT_TRUE(design.rotary.IsPresent());
-    EXPECT_EQ(design.rotary.DialImage(), nullptr);
-    // The cursor is read even without a background, but the slider is not written back.
-    EXPECT_EQ(design.sliderHorz.offsetX, 4);
-    EXPECT_EQ(design.sliderHorz.CursorSize(false), QSize(6, 6));
-    EXPECT_EQ(design.SaveToString(), "<config_control_design Author=\"orlen\" Version=\"1.0\" />\r\n");
-
-    // The editor's setters name and load the file from the folder they are given.
-    design.rotary.SetDialImage(Library(), "cur.png");
-    EXPECT_EQ(*design.rotary.dialName, "cur.png");
-    EXPECT_EQ(design.rotary.DialSize(), QSize(6, 6));
-    design.wheel.imageCount = 3;
-    WriteImage(Library() + "three.png", {30, 10});
-    design.wheel.SetStrip(Library(), "three.png");
-    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 2), QSize(10, 10));
-
-    // A write that cannot happen is reported by WriteFile, and Save still answers true.
-    QString error;
-    EXPECT_FALSE(design.WriteFile(m_dir.filePath(QStringLiteral("no/such/folder/x.ccd")), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(design.Save(m_dir.filePath(QStringLiteral("no/such/folder")), QStringLiteral("x.ccd")));
 }
