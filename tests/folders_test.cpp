@@ -14,20 +14,8 @@
 using korvane::AppFolderSources;
 using korvane::CAppFolders;
 using korvane::CRecentFileList;
-
-namespace {
-
-bool IsDir(const QString &path)
-{
-    return QFileInfo(path).isDir();
-}
-
-QString Canonical(const QString &path)
-{
-    return QFileInfo(path).canonicalFilePath();
-}
-
-} // namespace
+using korvane::FindEntryNoCase;
+using korvane::ResolvePathNoCase;
 
 TEST(FoldersTest, AppFolderComesFromTheFirstSourceThatApplies)
 {
@@ -54,17 +42,12 @@ TEST(FoldersTest, AppFolderComesFromTheFirstSourceThatApplies)
     };
     for (const Case &c : cases)
         EXPECT_EQ(korvane::ResolveAppFolder(c.sources), c.expected) << c.what;
-}
 
-TEST(FoldersTest, BlanksBeforeSeparatorsAreDropped)
-{
-    const std::pair<const char *, const char *> cases[] = {
-        {"/a  /b /c", "/a/b/c"},
-        {"/a   /b", "/a/b"},
-        {"/my folder/bin", "/my folder/bin"},
-        {"/a/b ", "/a/b "},
+    // The executable's folder loses the blanks before its separators.
+    const std::pair<const char *, const char *> executableFolders[] = {
+        {"/a  /b /c", "/a/b/c"}, {"/a   /b", "/a/b"}, {"/my folder/bin", "/my folder/bin"}, {"/a/b ", "/a/b "},
     };
-    for (const auto &[given, expected] : cases)
+    for (const auto &[given, expected] : executableFolders)
         EXPECT_EQ(korvane::CleanExecutableFolder(QLatin1String(given)), QLatin1String(expected)) << given;
 }
 
@@ -80,19 +63,18 @@ TEST(FoldersTest, PrepareMakesTheFoldersAsAlreadySpelledAndEntersTheAppFolder)
     korvane::PrepareAppFolder(copied.path());
     QDir::setCurrent(previous);
 
-    EXPECT_EQ(Canonical(folder), Canonical(temp.path()));
-    EXPECT_FALSE(folder.endsWith(u'/'));
-    EXPECT_EQ(Canonical(current), Canonical(temp.path()));
-    for (const char *path : {"crashes", "crashes/Lumbrel", "_Common/console/_ccd", "_Common/console/_background"})
-        EXPECT_TRUE(IsDir(temp.filePath(QLatin1String(path)))) << path;
+    const QString canonical = QFileInfo(temp.path()).canonicalFilePath();
+    EXPECT_EQ(QFileInfo(folder).canonicalFilePath(), canonical);
+    EXPECT_EQ(QFileInfo(current).canonicalFilePath(), canonical);
+    for (const char *path : {"crashes/Lumbrel", "_Common/console/_ccd", "_Common/console/_background"})
+        EXPECT_TRUE(QFileInfo(temp.filePath(QLatin1String(path))).isDir()) << path;
     EXPECT_EQ(QDir(temp.filePath(QStringLiteral("_Common"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList({QStringLiteral("console")}));
 
     // Folders copied from Windows keep their spelling; nothing is made beside them.
-    EXPECT_TRUE(IsDir(copied.filePath(QStringLiteral("_COMMON/Console/_ccd"))));
-    QStringList topLevel = QDir(copied.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    topLevel.sort();
-    EXPECT_EQ(topLevel, QStringList({QStringLiteral("_COMMON"), QStringLiteral("crashes")}));
+    EXPECT_TRUE(QFileInfo(copied.filePath(QStringLiteral("_COMMON/Console/_ccd"))).isDir());
+    EXPECT_EQ(QDir(copied.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({QStringLiteral("_COMMON"), QStringLiteral("crashes")}));
 }
 
 TEST(FoldersTest, PathsAreFoundWithoutRegardToCase)
@@ -100,24 +82,18 @@ TEST(FoldersTest, PathsAreFoundWithoutRegardToCase)
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
     const QString root = temp.path();
-    QDir dir(root);
-    ASSERT_TRUE(dir.mkpath(QStringLiteral("_COMMON/Console/_CCD")));
-    ASSERT_TRUE(dir.mkpath(QStringLiteral("_vellum/MyShow/#commonfile#/Files")));
-    ASSERT_TRUE(dir.mkpath(QStringLiteral("data")));
-    ASSERT_TRUE(dir.mkpath(QStringLiteral("Data")));
+    for (const char *path : {"_COMMON/Console/_CCD", "_vellum/MyShow/#commonfile#/Files", "data", "Data"})
+        ASSERT_TRUE(QDir(root).mkpath(QLatin1String(path))) << path;
 
-    EXPECT_EQ(korvane::FindEntryNoCase(root, QStringLiteral("_common")), root + "/_COMMON");
-    EXPECT_EQ(korvane::FindEntryNoCase(root, QStringLiteral("Data")), root + "/Data"); // exact match first
-    EXPECT_EQ(korvane::FindEntryNoCase(root, QStringLiteral("data")), root + "/data");
-    EXPECT_EQ(korvane::FindEntryNoCase(root, QStringLiteral("missing")), QString());
+    EXPECT_EQ(FindEntryNoCase(root, "_common"), root + "/_COMMON");
+    EXPECT_EQ(FindEntryNoCase(root, "Data"), root + "/Data"); // exact match first
+    EXPECT_EQ(FindEntryNoCase(root, "data"), root + "/data");
+    EXPECT_EQ(FindEntryNoCase(root, "missing"), QString());
 
-    EXPECT_EQ(korvane::ResolvePathNoCase(root + "/", QStringLiteral("_common/CONSOLE/new.csl2")),
-              root + "/_COMMON/Console/new.csl2");
-    EXPECT_EQ(korvane::ResolvePathNoCase(root, QStringLiteral("_Common/missing/_ccd")),
-              root + "/_COMMON/missing/_ccd");
+    EXPECT_EQ(ResolvePathNoCase(root + "/", "_common/CONSOLE/new.csl2"), root + "/_COMMON/Console/new.csl2");
+    EXPECT_EQ(ResolvePathNoCase(root, "_Common/missing/_ccd"), root + "/_COMMON/missing/_ccd");
     // Names written by Windows tools carry backslashes.
-    EXPECT_EQ(korvane::ResolvePathNoCase(root, QStringLiteral("_common\\console\\_ccd")),
-              root + "/_COMMON/Console/_CCD");
+    EXPECT_EQ(ResolvePathNoCase(root, "_common\\console\\_ccd"), root + "/_COMMON/Console/_CCD");
 
     const CAppFolders folders(root);
     EXPECT_EQ(folders.ConsoleFolder(), root + "/_COMMON/Console");
@@ -128,32 +104,26 @@ TEST(FoldersTest, PathsAreFoundWithoutRegardToCase)
 
 TEST(FoldersTest, LanguageOfTheCommandLine)
 {
+    // The switch is found anywhere as a plain substring, the highest number first.
     const std::pair<const char *, std::optional<int>> cases[] = {
-        {"korvane", std::nullopt},
-        {"korvane -lang", 0},
-        {"korvane -lang=0", 0},
-        {"korvane -lang=fr", 0},
-        {"korvane -lang=12", 12},
-        {"korvane -lang=18", 18},
-        {"korvane -lang=19", 1},
-        {"korvane -lang=15", 15},
-        {"korvane -lang=3 -lang=12", 12},
-        {"korvane -lang=3 file.csl2", 3},
+        {"korvane", std::nullopt},         {"korvane -lang", 0},          {"korvane -lang=fr", 0},
+        {"korvane --language", 0},         {"korvane -lang=18", 18},      {"korvane -lang=19", 1},
+        {"korvane -lang=15", 15},          {"korvane -lang=3 -lang=12", 12}, {"korvane -lang=3 file.csl2", 3},
         {"korvane /x-lang=7y", 7},
-        {"korvane --language", 0},
     };
     for (const auto &[commandLine, language] : cases)
         EXPECT_EQ(korvane::LanguageFromCommandLine(QLatin1String(commandLine)), language) << commandLine;
 }
 
-TEST(FoldersTest, RecentFilesKeepTheNewestFour)
+TEST(FoldersTest, RecentFilesKeepTheNewestFourInTheSettingsOfTheirAppFolder)
 {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    const QString file = temp.filePath(QStringLiteral("recent.ini"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, temp.path());
     {
-        QSettings settings(file, QSettings::IniFormat);
-        CRecentFileList recent(settings);
+        const auto settings = korvane::CreateAppSettings(QStringLiteral("/inst/one"));
+        EXPECT_TRUE(settings->fileName().startsWith(temp.path())) << settings->fileName().toStdString();
+        CRecentFileList recent(*settings);
         EXPECT_TRUE(recent.Files().isEmpty());
         for (const char *path : {"/a.csl2", "/b.csl2", "/c.csl2", "/d.csl2", "/e.csl2"})
             recent.Add(QLatin1String(path));
@@ -162,23 +132,9 @@ TEST(FoldersTest, RecentFilesKeepTheNewestFour)
         EXPECT_EQ(recent.Files(), QStringList({"/c.csl2", "/e.csl2", "/d.csl2", "/b.csl2"}));
         recent.Remove(QStringLiteral("/d.csl2"));
     }
-    QSettings reopened(file, QSettings::IniFormat);
-    const CRecentFileList recent(reopened);
-    EXPECT_EQ(recent.Files(), QStringList({"/c.csl2", "/e.csl2", "/b.csl2"}));
-}
-
-TEST(FoldersTest, EachAppFolderHasItsOwnSettings)
-{
-    QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, temp.path());
-
-    const auto one = korvane::CreateAppSettings(QStringLiteral("/inst/one"));
-    EXPECT_TRUE(one->fileName().startsWith(temp.path())) << one->fileName().toStdString();
-    CRecentFileList(*one).Add(QStringLiteral("/x.csl2"));
-
+    // Read again through the same folder spelled otherwise; another folder has a list of its own.
     const auto sameFolder = korvane::CreateAppSettings(QStringLiteral("/inst/one/"));
-    EXPECT_EQ(CRecentFileList(*sameFolder).Files(), QStringList({"/x.csl2"}));
+    EXPECT_EQ(CRecentFileList(*sameFolder).Files(), QStringList({"/c.csl2", "/e.csl2", "/b.csl2"}));
     const auto other = korvane::CreateAppSettings(QStringLiteral("/inst/two"));
     EXPECT_TRUE(CRecentFileList(*other).Files().isEmpty());
 }

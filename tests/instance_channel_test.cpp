@@ -26,16 +26,11 @@ bool HandOver(const CInstanceChannel &sender, const QString &file)
     return korvane::test::WhileRunningEvents([&] { return sender.HandToRunningInstance(file); });
 }
 
-// Records what a channel is asked to open.
-struct Received
+// Records in `paths` what `channel` is asked to open.
+void Record(CInstanceChannel &channel, QStringList &paths)
 {
-    explicit Received(CInstanceChannel &channel)
-    {
-        QObject::connect(&channel, &CInstanceChannel::openRequested, &channel,
-                         [this](const QString &path) { paths.append(path); });
-    }
-    QStringList paths;
-};
+    QObject::connect(&channel, &CInstanceChannel::openRequested, [&paths](const QString &path) { paths << path; });
+}
 
 // The socket file an instance that crashed leaves behind: bound, never listened on, closed.
 bool LeaveStaleSocket(const QString &serverName)
@@ -53,68 +48,53 @@ bool LeaveStaleSocket(const QString &serverName)
     return bound && QFile::exists(QString::fromLocal8Bit(path));
 }
 
-class InstanceChannelTest : public testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(m_folder.isValid() && m_other.isValid()); }
-    QString Folder() const { return m_folder.path(); }
-    QString OtherFolder() const { return m_other.path(); }
-
-private:
-    QTemporaryDir m_folder;
-    QTemporaryDir m_other;
-};
-
 } // namespace
 
-TEST_F(InstanceChannelTest, FilesReachTheOneInstanceListeningOnTheirFolderAsAbsolutePaths)
+TEST(InstanceChannelTest, FilesReachTheOneInstanceListeningOnTheirFolderAsAbsolutePaths)
 {
-    CInstanceChannel running(Folder());
-    Received received(running);
-    ASSERT_TRUE(running.Listen());
-    // A second start on the folder cannot take the socket away; one on another folder runs beside.
-    EXPECT_FALSE(CInstanceChannel(Folder()).Listen());
-    EXPECT_TRUE(running.IsListening());
-    CInstanceChannel other(OtherFolder());
-    Received toOther(other);
-    ASSERT_TRUE(other.Listen());
-
-    const CInstanceChannel second(Folder() + u'/');
-    EXPECT_TRUE(HandOver(second, QStringLiteral("shows/Théâtre desk.csl2")));
-    EXPECT_TRUE(HandOver(second, QStringLiteral("/abs/other.csl2")));
-    EXPECT_TRUE(HandOver(CInstanceChannel(OtherFolder()), QStringLiteral("/two.csl2")));
-    EXPECT_EQ(received.paths,
-              QStringList({QDir::current().absoluteFilePath(QStringLiteral("shows/Théâtre desk.csl2")),
-                           QStringLiteral("/abs/other.csl2")}));
-    EXPECT_EQ(toOther.paths, QStringList({QStringLiteral("/two.csl2")}));
-}
-
-TEST_F(InstanceChannelTest, NoListenerRefusesAtOnceAndACrashedInstancesSocketIsRecovered)
-{
+    QTemporaryDir folder;
+    QTemporaryDir otherFolder;
+    ASSERT_TRUE(folder.isValid() && otherFolder.isValid());
+    // With no instance, a start is refused at once; a crashed instance's socket refuses as well.
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(CInstanceChannel(Folder()).HandToRunningInstance(QStringLiteral("/a.csl2")));
+    EXPECT_FALSE(CInstanceChannel(folder.path()).HandToRunningInstance(QStringLiteral("/a.csl2")));
     EXPECT_LT(timer.elapsed(), CInstanceChannel::kDefaultTimeoutMs) << "a refused connection is not waited for";
+    QStringList toOther;
+    CInstanceChannel other(otherFolder.path());
+    ASSERT_TRUE(LeaveStaleSocket(other.ServerName()));
+    EXPECT_FALSE(CInstanceChannel(otherFolder.path()).HandToRunningInstance(QStringLiteral("/a.csl2")));
 
-    CInstanceChannel restarted(Folder());
-    ASSERT_TRUE(LeaveStaleSocket(restarted.ServerName()));
-    EXPECT_FALSE(CInstanceChannel(Folder()).HandToRunningInstance(QStringLiteral("/a.csl2")));
-    Received received(restarted);
-    ASSERT_TRUE(restarted.Listen());
-    EXPECT_TRUE(HandOver(CInstanceChannel(Folder()), QStringLiteral("/a.csl2")));
-    EXPECT_EQ(received.paths, QStringList({QStringLiteral("/a.csl2")}));
+    // A restarted instance takes the crashed one's socket over; a second start cannot take it away.
+    QStringList received;
+    CInstanceChannel running(folder.path());
+    Record(running, received);
+    ASSERT_TRUE(running.Listen());
+    EXPECT_FALSE(CInstanceChannel(folder.path()).Listen());
+    Record(other, toOther);
+    ASSERT_TRUE(other.Listen());
+
+    const CInstanceChannel second(folder.path() + u'/');
+    EXPECT_TRUE(HandOver(second, QStringLiteral("shows/Théâtre desk.csl2")));
+    EXPECT_TRUE(HandOver(second, QStringLiteral("/abs/other.csl2")));
+    EXPECT_TRUE(HandOver(CInstanceChannel(otherFolder.path()), QStringLiteral("/two.csl2")));
+    EXPECT_EQ(received,
+              QStringList({QDir::current().absoluteFilePath(QStringLiteral("shows/Théâtre desk.csl2")),
+                           QStringLiteral("/abs/other.csl2")}));
+    EXPECT_EQ(toOther, QStringList({QStringLiteral("/two.csl2")}));
 }
 
-TEST_F(InstanceChannelTest, NamesDependOnTheCanonicalFolderAndTheUser)
+TEST(InstanceChannelTest, NamesDependOnTheCanonicalFolderAndTheUser)
 {
-    const QString link = QDir(OtherFolder()).filePath(QStringLiteral("link"));
-    ASSERT_TRUE(QFile::link(Folder(), link));
-    const QString name = CInstanceChannel::ServerNameFor(Folder(), QStringLiteral("ann"));
-    EXPECT_TRUE(name.startsWith(QStringLiteral("korvane-")));
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString link = folder.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(folder.path(), link));
+    const QString name = CInstanceChannel::ServerNameFor(folder.path(), QStringLiteral("ann"));
     EXPECT_EQ(CInstanceChannel::ServerNameFor(link + u'/', QStringLiteral("ann")), name);
-    EXPECT_NE(CInstanceChannel::ServerNameFor(Folder(), QStringLiteral("bob")), name);
-    EXPECT_NE(CInstanceChannel::ServerNameFor(OtherFolder(), QStringLiteral("ann")), name);
-    EXPECT_EQ(CInstanceChannel(Folder()).ServerName(),
-              CInstanceChannel::ServerNameFor(Folder(), CInstanceChannel::CurrentUserName()));
+    EXPECT_NE(CInstanceChannel::ServerNameFor(folder.path(), QStringLiteral("bob")), name);
+    EXPECT_NE(CInstanceChannel::ServerNameFor(QDir::tempPath(), QStringLiteral("ann")), name);
+    EXPECT_EQ(CInstanceChannel(folder.path()).ServerName(),
+              CInstanceChannel::ServerNameFor(folder.path(), CInstanceChannel::CurrentUserName()));
     EXPECT_FALSE(CInstanceChannel::CurrentUserName().isEmpty());
 }

@@ -12,7 +12,6 @@
 #include <QThread>
 
 #include <csignal>
-#include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,7 +32,6 @@ public:
 #else
     static constexpr bool kRealTime = true;
 #endif
-    static constexpr int kSampleRate = 48000;
     // A long period (21 ms): clients sit idle most of the time, so a port registered or
     // connected by a test seldom lands in the middle of a period, the race that makes JACK 1
     // drop a client on a busy machine.
@@ -52,18 +50,33 @@ public:
                      .arg(QCoreApplication::applicationPid())
                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         qputenv("JACK_DEFAULT_SERVER", m_name.toUtf8());
-        QStringList arguments = {Executable(), QStringLiteral("-n"), m_name, QStringLiteral("-d"),
-                                 QStringLiteral("dummy"), QStringLiteral("-r"), QString::number(kSampleRate),
-                                 QStringLiteral("-p"), QString::number(kPeriodFrames)};
-        if (!kRealTime)
-            arguments.insert(1, QStringLiteral("--no-realtime"));
         // A client that misses its deadline is thrown out for good; on a loaded machine, or in a
         // checked build, a late period is no fault of the code under test.
-        arguments.insert(1, QStringLiteral("--timeout"));
-        arguments.insert(2, QString::number(kClientTimeoutMs));
+        QStringList arguments{Executable(), "--timeout", QString::number(kClientTimeoutMs)};
+        if (!kRealTime)
+            arguments << "--no-realtime";
+        arguments << "-n" << m_name << "-d" << "dummy" << "-r" << "48000" << "-p" << QString::number(kPeriodFrames);
         if (!m_log.open())
             return QStringLiteral("no file for the server's messages");
-        m_pid = Spawn(arguments, m_log.handle());
+        // A plain fork, which the thread checker follows: QProcess starts children in a way it does
+        // not, and its view of this process's main thread is wrong afterwards.
+        std::vector<QByteArray> bytes;
+        for (const QString &argument : arguments)
+            bytes.push_back(QFile::encodeName(argument));
+        std::vector<char *> argv;
+        for (QByteArray &argument : bytes)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        const int logFile = m_log.handle();
+        m_pid = fork();
+        if (m_pid == 0) {
+            // A test that crashes must not leave its server running.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            dup2(logFile, STDOUT_FILENO);
+            dup2(logFile, STDERR_FILENO);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
         if (m_pid < 0)
             return QStringLiteral("jackd did not start");
         QElapsedTimer waited;
@@ -81,37 +94,12 @@ public:
 
     void Stop()
     {
-        if (m_pid <= 0)
-            return;
-        kill(m_pid, SIGTERM);
-        waitpid(m_pid, nullptr, 0);
+        if (m_pid > 0 && kill(m_pid, SIGTERM) == 0)
+            waitpid(m_pid, nullptr, 0);
         m_pid = -1;
     }
 
 private:
-    // A plain fork, which the thread checker follows: QProcess starts children in a way it does
-    // not, and its view of this process's main thread is wrong afterwards.
-    static pid_t Spawn(const QStringList &arguments, int logFile)
-    {
-        std::vector<QByteArray> bytes;
-        for (const QString &argument : arguments)
-            bytes.push_back(QFile::encodeName(argument));
-        std::vector<char *> argv;
-        for (QByteArray &argument : bytes)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            // A test that crashes must not leave its server running.
-            prctl(PR_SET_PDEATHSIG, SIGTERM);
-            dup2(logFile, STDOUT_FILENO);
-            dup2(logFile, STDERR_FILENO);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        return pid;
-    }
-
     pid_t m_pid = -1;
     QString m_name;
     QTemporaryFile m_log;

@@ -1,7 +1,5 @@
-// Helpers the test suites share: files and images written into a temporary application
-// folder, the XML of written elements, the messages the file readers report, work done on
-// another thread while this one runs events, korvane-cli run as a user runs it, and readable
-// failures for Qt strings. QtCore and QtGui only: the core tests link no widgets.
+// Helpers the test suites share: files, images and XML to write and read, the readers' messages,
+// work on another thread, korvane-cli runs. QtCore and QtGui only: the core tests link no widgets.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,10 +21,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#if defined(KORVANE_CLI)
-#include <QProcess>
-#endif
 
 #include "core/file_messages.h"
 #include "xml/xml_node.h"
@@ -132,30 +127,22 @@ struct RecordedMessage
 };
 
 // Records what the file readers report while it exists, instead of printing it.
-class CRecordingSink : public CFileMessageSink
+struct CRecordingSink : CFileMessageSink
 {
-public:
     void FileMessage(MessageSeverity severity, const QString &file, const QString &caption,
                      const QString &text) override
     {
         messages.push_back({severity, file, caption, text});
     }
     std::vector<RecordedMessage> messages;
-
-private:
-    CScopedMessageSink m_installed{this};
+    CScopedMessageSink installed{this};
 };
 
-// An application folder of the test's own with its design library, and the readers'
-// messages recorded.
+// An application folder of the test's own with its design library; the readers' messages recorded.
 class AppFolderTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QDir().mkpath(Library()));
-    }
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid() && QDir().mkpath(Library())); }
 
     QString App() const { return m_dir.path(); }
     QString Library() const { return m_dir.path() + QStringLiteral("/_Common/console/_ccd/"); }
