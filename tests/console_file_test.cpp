@@ -100,13 +100,6 @@ TEST_F(ConsoleFileTest, SettingsComeFirstWithTheFileDefaultsThenPicturesThenTopL
     ASSERT_TRUE(Read(bare, Show(), ConsoleFile("")));
     EXPECT_EQ(ConsoleFileBytes(bare), empty("cx=\"0\" cy=\"0\" color_back=\"#505050\" TransparentBackground=\"0\" "
                                             "SnapMag=\"1\" GridColor=\"#757575\" GridStep=\"100\" GridSubStep=\"20\""));
-    // Malformed numbers read as 0, a malformed colour keeps the default; the two flags differ.
-    CConsoleData odd(&m_library);
-    ASSERT_TRUE(Read(odd, Show(),
-                     "<CSL2 Author=\"orlen\" Version=\"1.0\" cx=\"640\" cy=\"x\" TransparentBackground=\"2\" "
-                     "SnapMag=\"2\" color_back=\"#102030\" GridColor=\"#XYZ\" GridStep=\"50\" GridSubStep=\"5\"/>"));
-    EXPECT_EQ(ConsoleFileBytes(odd), empty("cx=\"640\" cy=\"0\" color_back=\"#102030\" TransparentBackground=\"1\" "
-                                           "SnapMag=\"0\" GridColor=\"#757575\" GridStep=\"50\" GridSubStep=\"5\""));
     EXPECT_TRUE(m_sink.messages.empty());
 
     CConsoleData console(&m_library);
