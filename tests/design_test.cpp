@@ -1,5 +1,4 @@
-// Control design files: what is read from them, the bytes written back, the folders images
-// come from, and the design lists.
+// Control design files: what is read from them, the bytes written back, where images come from, the design lists.
 #include "design/data_ccd.h"
 #include "design/design_list.h"
 #include "test_support.h"
@@ -7,7 +6,6 @@
 using namespace dataConsole;
 using namespace dataConsole::ccdImage;
 using namespace korvane::test;
-using korvane::MessageSeverity;
 
 using DesignTest = AppFolderTest;
 
@@ -17,6 +15,7 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
         {"on.png", {40, 30}},   {"off.png", {42, 28}},    {"dial.png", {64, 64}},   {"vbg.png", {20, 100}},
         {"vcur.png", {20, 10}}, {"hbg.png", {100, 20}},   {"wheel.png", {30, 90}},  {"strip.png", {160, 20}},
         {"incdec.png", {80, 30}}, {"group.png", {200, 50}}, {"b1.png", {50, 10}}, {"spare.png", {12, 8}},
+        {"three.png", {30, 10}},
     };
     for (const auto &[name, size] : images)
         WriteImage(Library() + name, size);
@@ -53,20 +52,16 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
     design.AllocateNames(); // as the design editor does: the image names are kept
     ASSERT_TRUE(design.Load(App(), QStringLiteral("full.ccd"), QString()));
     EXPECT_TRUE(m_sink.messages.empty());
-    EXPECT_EQ(design.SaveToString(), expected);
+    EXPECT_TRUE(design.Save(App(), QStringLiteral("copy.ccd")));
+    EXPECT_EQ(ReadBytes(m_dir.filePath(QStringLiteral("copy.ccd"))), expected);
 
-    // The sizes the drawing takes from the images.
-    EXPECT_EQ(design.button.Size(), QSize(42, 30));
     ASSERT_EQ(design.groupButtons.ButtonCount(), 2);
     // Only one own image: the image rectangle takes the larger of it and the button size.
     EXPECT_EQ(design.groupButtons.Button(0)->image, QRect(10, 5, 50, 30));
     EXPECT_EQ(design.groupButtons.Button(0)->label, QRect(10, 30, 50, 12));
-    // No own images: the design's button images and size.
+    // No own images: the design's button images and size (the larger of its two images, 42 x 30).
     EXPECT_EQ(design.groupButtons.Button(1)->image, QRect(74, 4, 42, 30));
     EXPECT_EQ(design.groupButtons.ButtonImage(1, true), design.button.Image(true));
-
-    EXPECT_TRUE(design.Save(App(), QStringLiteral("copy.ccd")));
-    EXPECT_EQ(ReadBytes(m_dir.filePath(QStringLiteral("copy.ccd"))), expected);
 
     // The library's view of the same file keeps the images but writes no names.
     CDataCCD library;
@@ -75,17 +70,21 @@ TEST_F(DesignTest, EditableDesignSavesEveryPartInOrderAndRoundTrips)
     EXPECT_EQ(withoutNames.find("png"), std::string::npos) << withoutNames;
     EXPECT_NE(withoutNames.find("<Button x=\"70\""), std::string::npos) << withoutNames;
 
-    // The editor grows and shrinks the group; removed buttons are not written.
-    CDataCCD::CGroupButtons &group = design.groupButtons;
-    group.SetButtonCount(4);
-    ASSERT_EQ(group.ButtonCount(), 4);
-    group.SetButtonImage(3, true, App(), "spare.png", QString());
-    EXPECT_EQ(group.ButtonImage(3, true)->size(), QSize(12, 8));
-    EXPECT_EQ(*group.Button(3)->onName, "spare.png");
-    group.SetButtonImage(9, true, App(), "spare.png", QString()); // outside the array: nothing
+    // The editor's setters name and load the file from the folder they are given. It grows and
+    // shrinks the group; removed buttons are not written.
+    design.wheel.imageCount = 3;
+    design.wheel.SetStrip(Library(), "THREE.png");
+    EXPECT_EQ(*design.wheel.stripName, "THREE.png");
+    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 2), QSize(10, 10));
+    design.groupButtons.SetButtonCount(4);
+    ASSERT_EQ(design.groupButtons.ButtonCount(), 4);
+    design.groupButtons.SetButtonImage(3, true, App(), "spare.png", QString());
+    EXPECT_EQ(design.groupButtons.ButtonImage(3, true)->size(), QSize(12, 8));
+    EXPECT_EQ(*design.groupButtons.Button(3)->onName, "spare.png");
+    design.groupButtons.SetButtonImage(9, true, App(), "spare.png", QString()); // outside the array: nothing
     EXPECT_EQ(design.ImageManager().Image(kGroupButtonsFirstButton + 2 * 9 + 1), nullptr);
-    group.SetButtonCount(1);
-    EXPECT_EQ(group.ButtonImage(1, true), nullptr);
+    design.groupButtons.SetButtonCount(1);
+    EXPECT_EQ(design.groupButtons.ButtonImage(1, true), nullptr);
     EXPECT_EQ(design.SaveToString().find("spare.png"), std::string::npos) << design.SaveToString();
 }
 
@@ -96,6 +95,20 @@ TEST_F(DesignTest, PartsReadOnlyWhatTheFileHoldsAndWriteOnlyWhatTheyCanDraw)
     WriteImage(Library() + "strip.png", {160, 20});
     WriteImage(Library() + "cur.png", {6, 6});
     WriteImage(Library() + "own.png", {25, 15});
+
+    // Another version is refused before any part is read, its name taken first; a missing file is no message.
+    WriteText(Library() + "v2.ccd", "<config_control_design Author=\"orlen\" Version=\"2.0\">"
+                                    "<Button ImageOff=\"off.png\"/></config_control_design>");
+    CDataCCD versioned;
+    EXPECT_FALSE(versioned.Load(App(), QStringLiteral("v2.ccd"), QString()));
+    EXPECT_EQ(versioned.Name(), QStringLiteral("v2.ccd"));
+    EXPECT_FALSE(versioned.button.IsPresent());
+    CDataCCD missing;
+    EXPECT_FALSE(missing.Load(App(), QStringLiteral("missing.ccd"), QString()));
+    EXPECT_TRUE(missing.MatchesName(QStringLiteral("DEFAULT.ccd")));
+    ASSERT_EQ(m_sink.messages.size(), 1u);
+    EXPECT_EQ(m_sink.messages[0].caption, QStringLiteral("Error !"));
+
     WriteText(Library() + "parts.ccd",
               DesignFile("<Button ico=\"old.png\" ImageOff=\"off.png\" ico_on=\"old.png\"/>"
                          "<RotSlider Image=\"gone.png\" ImageCursor=\"\" angle_max=\"300\" mode_angle=\"2\"/>"
@@ -107,28 +120,22 @@ TEST_F(DesignTest, PartsReadOnlyWhatTheFileHoldsAndWriteOnlyWhatTheyCanDraw)
     CDataCCD design;
     design.AllocateNames();
     ASSERT_TRUE(design.Load(App(), QStringLiteral("parts.ccd"), QString()));
-    // The current key wins over the older one, image and name.
+    // The current key wins over the older one, image and name (the names show in the bytes written below).
     EXPECT_EQ(design.button.Image(false)->size(), QSize(30, 30));
-    EXPECT_EQ(*design.button.offName, "off.png");
-    EXPECT_EQ(*design.button.onName, "old.png");
     // Missing keys keep the defaults; only the value 1 sets a flag; element names ignore case.
-    EXPECT_EQ(design.rotary.angleMin, 225);
-    EXPECT_EQ(design.rotary.angleMax, 300);
-    EXPECT_FALSE(design.rotary.angleMode);
-    EXPECT_TRUE(design.rotary.IsPresent());
-    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 7), QSize(20, 20));
+    EXPECT_EQ(std::tuple(design.rotary.angleMin, design.rotary.angleMax, design.rotary.angleMode,
+                         design.rotary.IsPresent()),
+              std::tuple(225, 300, false, true));
     // Images that cannot be read are listed by their names; an empty name is not.
     EXPECT_EQ(design.MissingImages(), QStringList{QStringLiteral("gone.png")});
     // A slider's cursor is read without its background.
-    EXPECT_EQ(design.sliderHorz.offsetX, 4);
     EXPECT_EQ(design.sliderHorz.CursorSize(false), QSize(6, 6));
     // Only "Button" children, in that letter case, are buttons of a group; a missing "cx"
     // leaves the right edge at 0.
-    const CDataCCD::CGroupButtons &group = design.groupButtons;
-    ASSERT_EQ(group.ButtonCount(), 1);
+    ASSERT_EQ(design.groupButtons.ButtonCount(), 1);
     EXPECT_EQ(design.ImageManager().ImageSize(kGroupButtonsFirstButton + 1), QSize(25, 15));
-    EXPECT_EQ(group.Button(0)->button, QRect(40, 0, -40, 0));
-    EXPECT_EQ(group.Button(0)->label, QRect(QPoint(43, 0), QSize(7, 0)));
+    EXPECT_EQ(design.groupButtons.Button(0)->button, QRect(40, 0, -40, 0));
+    EXPECT_EQ(design.groupButtons.Button(0)->label, QRect(QPoint(43, 0), QSize(7, 0)));
 
     // Only parts with their main image are written back: the rotary has no dial, the slider
     // and the group no background.
@@ -138,41 +145,13 @@ TEST_F(DesignTest, PartsReadOnlyWhatTheFileHoldsAndWriteOnlyWhatTheyCanDraw)
                                             " nbImages=\"8\" />",
                                             "</config_control_design>"}));
 
-    // The editor's setters name and load the file from the folder they are given.
-    design.wheel.imageCount = 3;
-    WriteImage(Library() + "three.png", {30, 10});
-    design.wheel.SetStrip(Library(), "THREE.png");
-    EXPECT_EQ(*design.wheel.stripName, "THREE.png");
-    EXPECT_EQ(design.ImageManager().ImageSize(kWheelStrip + 2), QSize(10, 10));
-
     design.ResetToDefault();
     EXPECT_EQ(design.Name(), QStringLiteral("default.ccd"));
     EXPECT_EQ(design.rotary.angleMax, 315);
     EXPECT_EQ(design.button.Size(), QSize(30, 30)); // images stay
 
-    // A write that cannot happen is reported by WriteFile; Save answers true all the same.
-    EXPECT_FALSE(design.WriteFile(m_dir.filePath(QStringLiteral("no/such/folder/x.ccd"))));
+    // Save answers true even where the file cannot be written (WriteFile reports that to the command-line tool).
     EXPECT_TRUE(design.Save(m_dir.filePath(QStringLiteral("no/such/folder")), QStringLiteral("x.ccd")));
-}
-
-TEST_F(DesignTest, RefusedAndMissingFiles)
-{
-    // Another version is refused before any part is read; the name is taken before the checks.
-    WriteImage(Library() + "off.png", {10, 10});
-    WriteText(Library() + "v2.ccd", "<config_control_design Author=\"orlen\" Version=\"2.0\">"
-                                    "<Button ImageOff=\"off.png\"/></config_control_design>");
-    CDataCCD versioned;
-    EXPECT_FALSE(versioned.Load(App(), QStringLiteral("v2.ccd"), QString()));
-    EXPECT_EQ(versioned.Name(), QStringLiteral("v2.ccd"));
-    EXPECT_FALSE(versioned.button.IsPresent());
-    ASSERT_EQ(m_sink.messages.size(), 1u);
-    EXPECT_EQ(m_sink.messages[0].caption, QStringLiteral("Error !"));
-
-    // A file that is not there is no message; the design keeps the default name.
-    CDataCCD missing;
-    EXPECT_FALSE(missing.Load(App(), QStringLiteral("missing.ccd"), QString()));
-    EXPECT_EQ(m_sink.messages.size(), 1u);
-    EXPECT_TRUE(missing.MatchesName(QStringLiteral("DEFAULT.ccd")));
 }
 
 TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
@@ -204,7 +183,4 @@ TEST_F(DesignTest, ConsoleDesignsComeBeforeTheLibraryAndFallBackForImages)
     EXPECT_EQ(stored, QStringLiteral("shared.ccd"));
     EXPECT_EQ(console[0]->button.Image(false)->size(), QSize(22, 22));
     EXPECT_EQ(console[0]->button.Image(true)->size(), QSize(33, 33));
-    stored = QStringLiteral("nothing.ccd");
-    EXPECT_EQ(ResolveDesign(console, library, stored), nullptr);
-    EXPECT_EQ(stored, QStringLiteral("nothing.ccd"));
 }

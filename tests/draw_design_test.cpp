@@ -36,26 +36,19 @@ bool IsEmpty(const QImage &image)
     return image == Solid(image.width(), image.height(), Qt::transparent);
 }
 
-QRgb Rgb(const QImage &image, int x, int y)
-{
-    return image.pixel(x, y) & 0xFFFFFF;
-}
-
 // Each listed pixel of `image`: x, y and the colour without its alpha.
 void ExpectPixels(const QImage &image, std::initializer_list<std::tuple<int, int, QRgb>> pixels)
 {
     for (const auto &[x, y, colour] : pixels)
-        EXPECT_EQ(Rgb(image, x, y), colour) << "at (" << x << ", " << y << ")";
+        EXPECT_EQ(image.pixel(x, y) & 0xFFFFFF, colour) << "at (" << x << ", " << y << ")";
 }
 
 const QRgb kRed = 0xFF0000;
-const QRgb kGreen = 0x00FF00;
 const QRgb kBlue = 0x0000FF;
-const QRgb kYellow = 0xFFFF00;
 
 } // namespace
 
-TEST(DrawDesign, ButtonStatesFallbacksAndGroupHits)
+TEST(DrawDesign, PartsShowTheirStateAndFallBackToTheDefaultLook)
 {
     CDataCCD design;
     design.ImageManager().SetImage(kButtonOn, Solid(10, 10, Qt::red));
@@ -69,8 +62,7 @@ TEST(DrawDesign, ButtonStatesFallbacksAndGroupHits)
     // Only the on image: the off state shows nothing, not even the default look.
     EXPECT_TRUE(IsEmpty(button(&design, buttonLook, Qt::gray, false)));
 
-    // Without either image, or without a design, the default look in the control's colour;
-    // without a look either, nothing.
+    // Without either image, or without a design, the default look in the control's colour; without a look, nothing.
     CDataCCD bare;
     EXPECT_FALSE(IsEmpty(button(&bare, buttonLook, Qt::gray, false)));
     EXPECT_TRUE(IsEmpty(button(nullptr, nullptr, Qt::gray, true)));
@@ -80,28 +72,22 @@ TEST(DrawDesign, ButtonStatesFallbacksAndGroupHits)
     // A button of a group uses its own image, else the design's button image.
     design.groupButtons.SetButtonCount(2);
     design.ImageManager().SetImage(kGroupButtonsFirstButton + 2 + 1, Solid(5, 5, Qt::blue)); // button 1 on
-    EXPECT_EQ(Rgb(button(&design, buttonLook, Qt::gray, true, true, 1), 20, 10), kBlue);
-    EXPECT_EQ(Rgb(button(&design, buttonLook, Qt::gray, true, true, 0), 20, 10), kRed);
+    ExpectPixels(button(&design, buttonLook, Qt::gray, true, true, 1), {{20, 10, kBlue}});
+    ExpectPixels(button(&design, buttonLook, Qt::gray, true, true, 0), {{20, 10, kRed}});
 
     // The group's buttons are hit at twice its size, their rectangles right and bottom
     // exclusive (at natural size the widget tests click them).
     design.ImageManager().SetImage(kGroupButtonsBackground, Solid(100, 50, Qt::white));
     design.groupButtons.Button(1)->image = QRect(60, 10, 20, 20);
-    const QRect rect(0, 0, 200, 100);
-    EXPECT_EQ(HitGroupButton(rect, &design, QPoint(159, 59)), 1);
-    EXPECT_EQ(HitGroupButton(rect, &design, QPoint(160, 60)), -1);
-    EXPECT_EQ(HitGroupButton(rect, nullptr, QPoint(25, 25)), -1);
-}
+    EXPECT_EQ(HitGroupButton(QRect(0, 0, 200, 100), &design, QPoint(159, 59)), 1);
+    EXPECT_EQ(HitGroupButton(QRect(0, 0, 200, 100), &design, QPoint(160, 60)), -1);
+    EXPECT_EQ(HitGroupButton(QRect(0, 0, 200, 100), nullptr, QPoint(25, 25)), -1);
 
-// The vertical slider, drawn and dragged the other way up, is driven in the widget tests.
-TEST(DrawDesign, SliderCursorsStopAtTheirOffsets)
-{
-    CDataCCD design;
+    // A slider's cursor stops at its offsets (the vertical one, the other way up, is driven in the widget tests).
     design.ImageManager().SetImage(kSliderHorzBackground, Solid(100, 20, Qt::blue));
     design.ImageManager().SetImage(kSliderHorzCursor, Solid(10, 20, Qt::red));
     design.sliderHorz.offsetX = 5;
     const QRect rect(0, 0, 200, 40); // twice the design's size
-
     const auto slider = [&](int pos, const CDefaultLookImage *look = nullptr) {
         return Drawn(200, 40, [&](QPainter &p, QRect r) { DrawSliderHorz(p, r, &design, look, Qt::gray, pos); });
     };
@@ -117,39 +103,26 @@ TEST(DrawDesign, SliderCursorsStopAtTheirOffsets)
     // A design missing its cursor falls back to the default look.
     design.ImageManager().RemoveImage(kSliderHorzCursor);
     const QImage fallback = slider(0, DefaultLook().Image(kDefaultSliderHorz));
-    EXPECT_NE(Rgb(fallback, 100, 20), kBlue);
+    EXPECT_NE(fallback.pixel(100, 20) & 0xFFFFFF, kBlue);
     EXPECT_FALSE(IsEmpty(fallback));
-}
 
-TEST(DrawDesign, RotaryPointerLineAndCursor)
-{
-    CDataCCD design;
+    // A rotary's pointer lies to the right of the centre, trunc(max(2, 3 * scale)) rows thick.
     design.ImageManager().SetImage(kRotaryDial, Solid(40, 40, Qt::black));
     design.rotary.radius = 15;
     const auto rotary = [&](int size, double angle) {
         return Drawn(size, size, [&](QPainter &p, QRect r) { DrawRotary(p, r, &design, nullptr, Qt::gray, angle); });
     };
-    // The pointer lies to the right of the centre; count its rows in one column.
-    const auto pointerRows = [&](int size) {
-        const QImage image = rotary(size, 0.0);
-        int rows = 0;
-        for (int y = 0; y < size; ++y)
-            rows += Rgb(image, size * 3 / 4, y) == (kRotaryPointerColour & 0xFFFFFF) ? 1 : 0;
-        return rows;
-    };
-    // trunc(max(2, 3 * scale)): 3 at natural size, 6 at double size.
-    EXPECT_EQ(pointerRows(40), 3);
-    EXPECT_EQ(pointerRows(80), 6);
-
-    // With a cursor image, the image is centred on the pointer point instead.
+    const QImage doubled = rotary(80, 0.0);
+    int rows = 0;
+    for (int y = 0; y < 80; ++y)
+        rows += (doubled.pixel(60, y) & 0xFFFFFF) == (kRotaryPointerColour & 0xFFFFFF) ? 1 : 0;
+    EXPECT_EQ(rows, 6);
+    // With a cursor image, the image is centred on the pointer point instead: 15 pixels above
+    // the centre (screen y grows downward), and no line drawn.
     design.ImageManager().SetImage(kRotaryCursor, Solid(4, 4, Qt::red));
-    // 15 pixels above the centre (screen y grows downward), and no line drawn.
     ExpectPixels(rotary(40, 90.0), {{20, 5, kRed}, {30, 20, 0}});
-}
 
-TEST(DrawDesign, WheelFramesWrap)
-{
-    CDataCCD design;
+    // A wheel's frames wrap around.
     design.wheel.imageCount = 8;
     for (int i = 0; i < 8; ++i)
         design.ImageManager().SetImage(kWheelStrip + unsigned(i), Solid(4, 4, QColor(i * 30, 0, 0)));
@@ -178,11 +151,11 @@ TEST(DrawHelper, NineSliceKeepsCornersAndStretchesTheRest)
     };
 
     ExpectPixels(nineSlice(100, 60, QMargins(10, 10, 10, 10)),
-                 {{9, 9, kRed}, {50, 5, kGreen}, {50, 30, kYellow}, {90, 50, kBlue}, {99, 59, kBlue}});
+                 {{9, 9, kRed}, {50, 5, 0x00FF00}, {50, 30, 0xFFFF00}, {90, 50, kBlue}, {99, 59, kBlue}});
 
     // Margins taller than the state: nothing. Same width as the source: no side margins.
     EXPECT_TRUE(IsEmpty(nineSlice(100, 60, QMargins(10, 20, 10, 11))));
-    ExpectPixels(nineSlice(30, 90, QMargins(10, 10, 10, 10)), {{5, 5, kRed}, {15, 45, kYellow}});
+    ExpectPixels(nineSlice(30, 90, QMargins(10, 10, 10, 10)), {{5, 5, kRed}, {15, 45, 0xFFFF00}});
 }
 
 TEST(DrawHelper, SelectionFrameRecordsAndHitsHandles)

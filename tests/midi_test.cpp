@@ -23,8 +23,7 @@
 #include "jack_test_server.h"
 #include "test_support.h"
 
-using korvane::CMidiInDispatcher;
-using korvane::MidiInMessage;
+using namespace korvane;
 using midi::CMIDIInDevice;
 
 namespace korvane {
@@ -56,27 +55,20 @@ void OnJackError(const char *text)
 bool WaitFor(const std::function<bool()> &done)
 {
     QElapsedTimer waited;
-    waited.start();
-    while (!done()) {
+    for (waited.start(); !done(); QThread::msleep(1)) {
         if (waited.elapsed() > 5000)
             return false;
         QCoreApplication::processEvents();
-        QThread::msleep(1);
     }
     return true;
 }
 
-// Another program's output port, as a MIDI surface or a sequencer offers it.
+// Another program's output port "CLIENT:out", as a MIDI surface or a sequencer offers it.
 struct Sender
 {
-    explicit Sender(const std::string &clientName) : out(RtMidi::UNIX_JACK, clientName), portName(clientName + ":out")
-    {
-        out.openVirtualPort("out");
-    }
+    explicit Sender(const char *client) : out(RtMidi::UNIX_JACK, client) { out.openVirtualPort("out"); }
     void Send(const Bytes &bytes) { out.sendMessage(&bytes); }
-
     RtMidiOut out;
-    const std::string portName;
 };
 
 // Everything that reaches the main thread, and on which thread it arrived.
@@ -91,14 +83,13 @@ struct MainThreadLog
 };
 
 // Takes messages on the service's thread; they are read once EndMidiLearn has made them visible.
-struct LearnReceiver : korvane::CMidiLearnReceiver
+struct LearnReceiver : CMidiLearnReceiver
 {
     void Receive(int command, int channel, int type, int value) override
     {
         received.push_back({command, channel, type, value});
         ++count;
     }
-
     std::vector<MidiInMessage> received;
     std::atomic<std::size_t> count{0};
 };
@@ -151,7 +142,7 @@ class MidiInTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        if (!korvane::test::JackTestServer::Executable().isEmpty())
+        if (!test::JackTestServer::Executable().isEmpty())
             s_serverError = s_server.emplace().Start();
     }
     static void TearDownTestSuite() { s_server.reset(); }
@@ -162,7 +153,7 @@ protected:
         ASSERT_TRUE(s_serverError.isEmpty()) << s_serverError.toStdString();
     }
 
-    static inline std::optional<korvane::test::JackTestServer> s_server;
+    static inline std::optional<test::JackTestServer> s_server;
     static inline QString s_serverError;
 };
 
@@ -172,25 +163,20 @@ TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiv
     Sender sender("surface");
     const auto send = [&](const Bytes &bytes) { sender.Send(bytes); };
     const std::vector<std::string> names = midi::MidiInPortNames(RtMidi::UNIX_JACK);
-    const auto port = static_cast<unsigned>(std::find(names.begin(), names.end(), sender.portName) - names.begin());
+    const auto port = static_cast<unsigned>(std::find(names.begin(), names.end(), "surface:out") - names.begin());
     MainThreadLog log;
     CMIDIInDevice device(RtMidi::UNIX_JACK);
-    device.SetShortMessageHandler(&korvane::HandleMidiShortMessage);
+    device.SetShortMessageHandler(&HandleMidiShortMessage);
     device.Open(port);
-    ASSERT_TRUE(device.IsOpen()) << sender.portName;
     ASSERT_TRUE(Settle(send, log));
 
     const std::vector<std::pair<Bytes, std::optional<MidiInMessage>>> cases = {
         {{0x80, 60, 64}, MidiInMessage{60, 0, 8, 64}},     // note off
         {{0xF2, 0x10, 0x20}, std::nullopt},                // song position
         {{0x9F, 61, 0}, MidiInMessage{61, 15, 9, 0}},      // a note on with velocity 0 stays a note on
-        {{0xC0, 5}, MidiInMessage{0, 0, 12, 5}},           // program change
-        {{0xFF}, std::nullopt},                            // reset
         {{0xE3, 0x7F, 0x40}, MidiInMessage{0, 3, 14, 64}}, // pitch wheel: the upper 7 bits only
-        {{0xB5, 7, 100}, MidiInMessage{7, 5, 11, 100}},    // control change
         {{0xD2, 0x33}, MidiInMessage{0, 2, 13, 0x33}},     // channel pressure
-        {{0xA9, 60, 30}, MidiInMessage{60, 9, 10, 30}},    // polyphonic pressure
-        {kMarker, kMarkerMessage},
+        {kMarker, kMarkerMessage},                         // control change
     };
     std::vector<MidiInMessage> expected;
     for (const auto &[bytes, message] : cases) {
@@ -198,8 +184,7 @@ TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiv
         if (message)
             expected.push_back(*message);
     }
-    // Order is kept along one port, so the marker comes last and anything that should not have
-    // been delivered would be seen before it.
+    // Order is kept along one port: anything wrongly delivered shows before the marker, which comes last.
     ASSERT_TRUE(WaitFor([&] { return !log.received.empty() && log.received.back() == kMarkerMessage; }))
         << ::testing::PrintToString(log.received);
     EXPECT_EQ(log.received, expected);
@@ -208,12 +193,12 @@ TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiv
     // A waiting learn receiver takes every message on the service's thread, and nothing is posted.
     log.received.clear();
     LearnReceiver learner;
-    korvane::BeginMidiLearn(&learner);
+    BeginMidiLearn(&learner);
     sender.Send({0x92, 64, 0});
     sender.Send({0xC2, 9});
     // The main thread keeps running its events meanwhile, so anything posted would show.
     const bool learnt = WaitFor([&] { return learner.count == 2; });
-    korvane::EndMidiLearn();
+    EndMidiLearn();
     ASSERT_TRUE(learnt);
     EXPECT_EQ(learner.received, (std::vector<MidiInMessage>{{64, 2, 9, 0}, {0, 2, 12, 9}}));
 
@@ -221,17 +206,13 @@ TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiv
     sender.Send(kMarker);
     ASSERT_TRUE(WaitFor([&] { return !log.received.empty(); }));
     EXPECT_EQ(log.received, std::vector<MidiInMessage>{kMarkerMessage});
-    EXPECT_EQ(learner.count, 2u);
 
-    // A second device tells a closed device from a silent sender. Closing unopened or twice is harmless.
+    // A second device tells a closed device from a silent sender.
     CMIDIInDevice staying(RtMidi::UNIX_JACK);
-    staying.Close();
-    staying.SetShortMessageHandler(&korvane::HandleMidiShortMessage);
+    staying.SetShortMessageHandler(&HandleMidiShortMessage);
     staying.Open(port);
     ASSERT_TRUE(Settle(send, log, 2));
     device.Close();
-    device.Close();
-    EXPECT_FALSE(device.IsOpen());
     sender.Send({0x90, 11, 1});
     sender.Send(kMarker);
     ASSERT_TRUE(WaitFor([&] { return !log.received.empty() && log.received.back() == kMarkerMessage; }));
@@ -241,30 +222,36 @@ TEST_F(MidiInTest, ChannelMessagesReachTheMainThreadDecodedOrAWaitingLearnReceiv
     device.Open(port);
     EXPECT_TRUE(Settle(send, log, 2));
     device.Open(999);
-    EXPECT_FALSE(device.IsOpen());
-    EXPECT_EQ(device.DeviceName(), "");
+    EXPECT_TRUE(!device.IsOpen() && device.DeviceName().empty()) << device.DeviceName();
 }
 
 TEST_F(MidiInTest, EveryPortAndTheVirtualPortAreOpenedWhereAServiceRuns)
 {
-    // Pointed at a server that does not run, this process finds no service and no ports.
+    // Pointed at a server that does not run, this process finds no service and no ports, and korvane-cli has
+    // nothing to hear, which is no failure; options that make no sense are still usage errors.
     EXPECT_EQ(midi::SelectMidiApi({RtMidi::UNIX_JACK}), RtMidi::UNIX_JACK);
     const QByteArray server = qgetenv("JACK_DEFAULT_SERVER");
     qputenv("JACK_DEFAULT_SERVER", server + "-absent");
     EXPECT_EQ(midi::SelectMidiApi({RtMidi::UNIX_JACK}), std::nullopt);
     EXPECT_THROW(midi::MidiInPortNames(RtMidi::UNIX_JACK), midi::CMIDIInException);
+#ifdef KORVANE_CLI
+    const test::CliRun none = test::RunCli({"midi-monitor", "--midi-api", "jack"});
+    EXPECT_TRUE(none.exitCode == 0 && none.out == "no MIDI service\n") << none.exitCode << none.out.toStdString();
+    for (const QStringList &arguments : {QStringList{"midi-ports", "--api", "oss"},
+                                         QStringList{"midi-monitor", "--count", "0"},
+                                         QStringList{"midi-monitor", "--seconds", "soon"}})
+        EXPECT_EQ(test::RunCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
+#endif
     qputenv("JACK_DEFAULT_SERVER", server);
 
     Sender surface("surface");
-    const std::vector<std::string> names = midi::MidiInPortNames(RtMidi::UNIX_JACK);
-    const auto devices = midi::OpenEveryMidiInPort(RtMidi::UNIX_JACK, &korvane::HandleMidiShortMessage);
-    ASSERT_EQ(devices.size(), names.size() + 1);
-    for (std::size_t port = 0; port < names.size(); ++port) {
-        EXPECT_TRUE(devices[port]->IsOpen());
-        EXPECT_EQ(devices[port]->DeviceName(), names[port]);
-    }
-    EXPECT_TRUE(devices.back()->IsOpen());
-    EXPECT_EQ(devices.back()->DeviceName(), "Korvane");
+    std::vector<std::string> expected = midi::MidiInPortNames(RtMidi::UNIX_JACK);
+    expected.push_back("Korvane");
+    const auto devices = midi::OpenEveryMidiInPort(RtMidi::UNIX_JACK, &HandleMidiShortMessage);
+    std::vector<std::string> opened;
+    for (const auto &device : devices)
+        opened.push_back(device->IsOpen() ? device->DeviceName() : "(closed)");
+    EXPECT_EQ(opened, expected);
 
     // Another program finds our port among its outputs and plays into it: its probes come through.
     MainThreadLog log;
@@ -276,9 +263,6 @@ TEST_F(MidiInTest, EveryPortAndTheVirtualPortAreOpenedWhereAServiceRuns)
 }
 
 #ifdef KORVANE_CLI
-using korvane::test::CliRun;
-using korvane::test::RunCli;
-
 TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
 {
     Sender surface("surface");
@@ -286,19 +270,18 @@ TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
     const std::vector<std::string> names = midi::MidiInPortNames(RtMidi::UNIX_JACK);
     for (std::size_t port = 0; port < names.size(); ++port)
         expectedList += QStringLiteral("%1: %2\n").arg(port).arg(QString::fromStdString(names[port]));
-    const CliRun ports = RunCli({"midi-ports", "--api", "jack"});
+    const test::CliRun ports = test::RunCli({"midi-ports", "--api", "jack"});
     EXPECT_EQ(ports.exitCode, 0);
     EXPECT_EQ(ports.out, expectedList);
 
-    // "midi-monitor --count 1" hears a surface present at its start, never its system messages.
-    // Once the monitor's port shows (its others are open by then), the surface sends every 50 ms
-    // until it ends: what goes over a connection just made can be lost inside the service, and the
-    // count prints the first message that came through. On a busy machine a monitor that hears
-    // nothing for seconds is seen now and then; it is started once more before that is a failure.
+    // "midi-monitor --count 1" hears a surface present at its start, never its system messages. Once the monitor's
+    // port shows (its others are open by then), the surface sends every 50 ms until it ends: what goes over a new
+    // connection can be lost inside the service, and the count prints the first message through. A busy machine
+    // now and then gives a monitor that hears nothing for seconds: it is started once more, when the port of the
+    // one that ended has gone, before that is a failure.
     bool finished = false;
     QProcess monitor;
     for (int attempt = 0; attempt < 2 && !finished; ++attempt) {
-        // The port of a monitor that has just ended goes a little later.
         EXPECT_TRUE(WaitFor([&] { return OurPort(surface.out) < 0; })) << "an ended monitor's port stays";
         monitor.start(QStringLiteral(KORVANE_CLI), {"midi-monitor", "--api", "jack", "--count", "1"});
         finished = WaitFor([&] { return OurPort(surface.out) >= 0; });
@@ -324,24 +307,8 @@ TEST_F(MidiInTest, CliListsPortsAndPrintsWhatArrives)
     EXPECT_EQ(monitor.exitCode(), 0);
     EXPECT_EQ(monitor.readAllStandardOutput(), "command=60 channel=15 type=9 value=0\n");
 
-    const CliRun quiet = RunCli({"midi-monitor", "--api", "jack", "--seconds", "0.2"});
+    const test::CliRun quiet = test::RunCli({"midi-monitor", "--api", "jack", "--seconds", "0.2"});
     EXPECT_TRUE(quiet.exitCode == 0 && quiet.out.isEmpty()) << quiet.exitCode << quiet.out.toStdString();
-
-    // Without a service there is nothing to list or hear, and that is not a failure.
-    const QByteArray server = qgetenv("JACK_DEFAULT_SERVER");
-    qputenv("JACK_DEFAULT_SERVER", server + "-absent");
-    for (const QStringList &arguments : {QStringList{"midi-ports", "--api", "jack"},
-                                         QStringList{"midi-monitor", "--midi-api", "jack"}}) {
-        const CliRun none = RunCli(arguments);
-        EXPECT_EQ(none.exitCode, 0);
-        EXPECT_EQ(none.out, QStringLiteral("no MIDI service\n"));
-    }
-    qputenv("JACK_DEFAULT_SERVER", server);
-
-    for (const QStringList &arguments : {QStringList{"midi-ports", "--api", "oss"},
-                                         QStringList{"midi-monitor", "--count", "0"},
-                                         QStringList{"midi-monitor", "--seconds", "soon"}})
-        EXPECT_EQ(RunCli(arguments).exitCode, 2) << arguments.join(' ').toStdString();
 }
 #endif
 
@@ -371,10 +338,8 @@ int main(int argc, char **argv)
         int status = 0;
         if (child < 0 || waitpid(child, &status, 0) != child)
             return 1;
-        if (WIFEXITED(status) && WEXITSTATUS(status) == kServiceGaveUp && run < kRuns) {
-            std::fprintf(stderr, "JACK dropped a client of run %d of %d; running again\n", run, kRuns);
-            continue;
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != kServiceGaveUp || run == kRuns)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        std::fprintf(stderr, "JACK dropped a client of run %d of %d; running again\n", run, kRuns);
     }
 }
