@@ -36,7 +36,11 @@ public:
     // connected by a test seldom lands in the middle of a period, the race that makes JACK 1
     // drop a client on a busy machine.
     static constexpr int kPeriodFrames = 1024;
+    static constexpr int kSampleRate = 48000;
     static constexpr int kClientTimeoutMs = 5000;
+
+    // The length of one period, which the MIDI benchmark measures latencies against.
+    static constexpr double PeriodMilliseconds() { return 1000.0 * kPeriodFrames / kSampleRate; }
 
     ~JackTestServer() { Stop(); }
 
@@ -55,7 +59,8 @@ public:
         QStringList arguments{Executable(), "--timeout", QString::number(kClientTimeoutMs)};
         if (!kRealTime)
             arguments << "--no-realtime";
-        arguments << "-n" << m_name << "-d" << "dummy" << "-r" << "48000" << "-p" << QString::number(kPeriodFrames);
+        arguments << "-n" << m_name << "-d" << "dummy" << "-r" << QString::number(kSampleRate) << "-p"
+                  << QString::number(kPeriodFrames);
         if (!m_log.open())
             return QStringLiteral("no file for the server's messages");
         // A plain fork, which the thread checker follows: QProcess starts children in a way it does
