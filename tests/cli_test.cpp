@@ -80,7 +80,7 @@ TEST(Cli, DesignResaveAndCheck)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(ReadBytes(out), Lines({"<config_control_design Author=\"orlen\" Version=\"1.0\">",
                                      "  <RotSlider Image=\"dial.png\" ImageCursor=\"gone.png\" angle_min=\"225\""
-                                     " angle_max=\"315\" rayon=\"10\" mode_angle=\"1\" />",
+                                     " angle_max=\"315\" rayon=\"10\" mode_angle=\"0\" />",
                                      "  <Button ImageOff=\"off.png\" ImageOn=\"\" />", "</config_control_design>"}));
 
     // Check lists the parts and what is missing; a foreign header is a warning, and a refused
@@ -109,6 +109,7 @@ TEST(Cli, ConsoleResaveAndCheck)
     WriteImage(library + u"dial.png"_s, {48, 48});
     WriteText(library + u"Knob.ccd"_s, DesignFile("<RotSlider Image=\"dial.png\"/>"));
     WriteText(library + u"Pages.ccd"_s, DesignFile("<GroupButtons>" + pages));
+    WriteText(library + u"Empty.ccd"_s, DesignFile("<GroupIncDec/>"));
     WriteImage(show.filePath(u"_ccd/pg.png"_s), {100, 50});
     Written(show, "_ccd/Steps.ccd", DesignFile("<GroupButtons Background=\"pg.png\">" + pages));
     WriteImage(show.filePath(u"_background/Stage.png"_s), {32, 16});
@@ -148,7 +149,8 @@ TEST(Cli, ConsoleResaveAndCheck)
                "<RotSlider x=\"150\" y=\"60\" cx=\"60\" cy=\"60\"><Group1><MIDI command=\"8\"/></Group1>"
                "</RotSlider></GroupButtons>"
                "<GroupButtons control_file_draw=\"Lost.ccd\" x=\"150\" y=\"120\"><Group0/><Button/><Label/>"
-               "</GroupButtons><GroupButtons x=\"200\" y=\"150\"><Button/></GroupButtons></CSL2>");
+               "</GroupButtons><GroupButtons x=\"200\" y=\"150\"><Button/></GroupButtons>"
+               "<GroupIncDec control_file_draw=\"empty.ccd\" y=\"100\"><Button y=\"100\"/></GroupIncDec></CSL2>");
     const QStringList findings{
         "element \"Slider\" skipped: not a control kind",
         "element \"Knob\" in GroupButtons at (0,0) skipped: not a control kind",
@@ -157,6 +159,7 @@ TEST(Cli, ConsoleResaveAndCheck)
         "be dropped when the console is saved",
         "GroupButtons at (200,150): no design; the element inside it is not read and will be dropped when the "
         "console is saved",
+        "GroupIncDec at (0,100): its design \"Empty.ccd\" gives it no pages; the control inside it shows on none",
         "Bitmap at (10,150): picture \"gone.png\" not found",
         "Button at (250,10): its 80x40 rectangle is not inside the 300x200 console surface",
         "command 7, channel 0, status 11 bound twice: Group0 of Button at (250,10) and Group1 of LinearSliderVert "

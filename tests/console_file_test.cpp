@@ -288,6 +288,16 @@ TEST_F(ConsoleFileTest, GroupsReadTheirControlsOnlyWithTheirDesign)
     // Without its design a group has no pages: its sets and its controls are not read.
     EXPECT_EQ(controls[5]->Bindings()[0].dmx.channel, -1);
     EXPECT_EQ(controls[6]->ParentGroup(), nullptr);
+
+    // A design that gives a group no pages still leaves the controls inside it their first set.
+    WriteText(Show() + "_ccd/Empty.ccd", DesignFile("<GroupIncDec Background=\"steps_bg.png\"/>"));
+    const QByteArray zeroPages = "<CSL2 Author=\"orlen\" Version=\"1.0\"><GroupIncDec control_file_draw=\"Empty.ccd\">"
+                                 "<Button><Group0 label=\"Go\"><DMX channel=\"3\"/></Group0></Button></GroupIncDec></CSL2>";
+    CConsoleData kept(&m_library);
+    ASSERT_TRUE(Read(kept, Show(), zeroPages, "zero.csl2"));
+    ASSERT_EQ(kept.Controls().size(), 2u);
+    EXPECT_EQ(kept.Controls()[1]->Label(0), QStringLiteral("Go"));
+    EXPECT_NE(ConsoleFileBytes(kept).find("<DMX channel=\"3\""), std::string::npos);
 }
 
 TEST_F(ConsoleFileTest, SavingNeverLosesThePreviousFile)

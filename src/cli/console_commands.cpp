@@ -114,6 +114,23 @@ void FindMissingDesigns(const CConsoleData &console, const CConsoleReadReport &r
     }
 }
 
+// A group whose design gives it no pages shows the controls inside it on no page: the
+// lighting program never plays them, though the file keeps them.
+void FindGroupsWithoutPages(const CConsoleData &console, QStringList &findings)
+{
+    for (const auto &group : console.Controls()) {
+        if (!group->Design() || group->PageCount() > 0)
+            continue;
+        const auto held = std::count_if(console.Controls().begin(), console.Controls().end(),
+                                        [&](const auto &control) { return control->ParentGroup() == group.get(); });
+        if (held > 0)
+            findings << QStringLiteral("%1: its design \"%2\" gives it no pages; %3 on none")
+                            .arg(Describe(*group), group->DesignName(),
+                                 held == 1 ? QStringLiteral("the control inside it shows")
+                                           : QStringLiteral("the %1 controls inside it show").arg(held));
+    }
+}
+
 void FindMissingPictures(const CConsoleData &console, QStringList &findings)
 {
     for (const auto &picture : console.Pictures()) {
@@ -309,6 +326,7 @@ bool CheckConsole(QTextStream &out, const QString &appFolder, const dataConsole:
     QStringList findings;
     FindSkippedElements(report, findings);
     FindMissingDesigns(console, report, findings);
+    FindGroupsWithoutPages(console, findings);
     FindMissingPictures(console, findings);
     FindControlsOutside(console, findings);
     FindBindingsUsedTwice(console, findings);

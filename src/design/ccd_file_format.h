@@ -51,6 +51,13 @@ inline void ReadFlag(const CXmlNode &element, const char *key, bool &field)
         field = value == 1;
 }
 
+// A flag that is set exactly when the file says 1: a design written before the flag existed
+// reads it as clear, whatever the part held before.
+inline void ReadFlagOrClear(const CXmlNode &element, const char *key, bool &field)
+{
+    field = element.GetAttributeInt(key, 0) == 1;
+}
+
 inline void WriteName(CXmlNode &element, const char *key, const ImageName &name)
 {
     if (name)

@@ -94,7 +94,7 @@ void CDataCCD::CRotary::Load(const CXmlNode *element, const CImageFolders &folde
     ReadInt(*element, "angle_min", angleMin);
     ReadInt(*element, "angle_max", angleMax);
     ReadInt(*element, "rayon", radius);
-    ReadFlag(*element, "mode_angle", angleMode);
+    ReadFlagOrClear(*element, "mode_angle", angleMode);
 }
 
 // ---- sliders ----
@@ -211,7 +211,7 @@ void CDataCCD::CWheel::Load(const CXmlNode *element, const CImageFolders &folder
 {
     CCtrlBase::Load(element, folders);
     LoadImageKey(*element, "Background", kWheelBackground, 1, backgroundName, folders);
-    ReadFlag(*element, "TransparentBackground", transparentBackground);
+    ReadFlagOrClear(*element, "TransparentBackground", transparentBackground);
     // The strip is cut with the count read just before it.
     ReadInt(*element, "nbImages", imageCount);
     LoadImageKey(*element, "Images", kWheelStrip, imageCount, stripName, folders);

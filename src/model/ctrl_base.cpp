@@ -378,7 +378,8 @@ void CCtrl__Base::LoadXml(const CXmlNode &element)
 
 int CCtrl__Base::BindingReadCount() const
 {
-    return m_parent ? m_parent->PageCount() : 1;
+    // A group whose design gives no pages still leaves its controls their first set.
+    return m_parent ? std::max(1, m_parent->PageCount()) : 1;
 }
 
 int CCtrl__Base::SetValue(int value)
