@@ -334,3 +334,22 @@ TEST_F(CanvasTest, TheCanvasCoversTheViewAroundASmallConsole)
     view.SetZoom(3.0f);
     EXPECT_EQ(Canvas().ScrollSize(), QSize(320, 170));
 }
+
+TEST_F(CanvasTest, EveryMajorGridStepIsASolidLineWhateverTheMinorStep)
+{
+    auto &settings = doc.Console().settings;
+    settings.gridStep = 50;
+    settings.gridSubStep = 20;
+    settings.gridColor = korvane::MakeColorRef(255, 0, 0);
+    settings.background = korvane::MakeColorRef(0, 0, 0);
+    settings.transparentBackground = false;
+    const QImage shot = Canvas().grab().toImage();
+    const QColor red(255, 0, 0);
+    for (int y = 20; y < 24; ++y) {
+        EXPECT_EQ(shot.pixelColor(At(50, y)), red) << y;  // major only
+        EXPECT_EQ(shot.pixelColor(At(100, y)), red) << y; // major and minor
+    }
+    // A minor line is dotted: every second pixel.
+    EXPECT_NE(shot.pixelColor(At(20, 20)), shot.pixelColor(At(20, 21)));
+    EXPECT_EQ(shot.pixelColor(At(30, 31)), QColor(0, 0, 0)); // no line at all
+}

@@ -67,25 +67,28 @@ void CCtrlConsole::DrawGrid(QPainter &painter, const QRect &exposed) const
         column.setPixelColor(0, y - visible.top(), colour);
     for (int x = visible.left() + (visible.left() & 1); x <= visible.right(); x += 2)
         row.setPixelColor(x - visible.left(), 0, colour);
-    const int step = minor > 0 ? minor : major;
+    // Minor lines dotted where no major one falls, then every major line solid: the two steps
+    // need not divide each other.
     auto isMajor = [&](int units) { return major > 0 && units % major == 0; };
-    for (int units = step; units < settings.width; units += step) {
+    for (int units = minor; minor > 0 && units < settings.width; units += minor) {
         const int x = surface.left() + dataConsole::Zoomed(units, m_zoom);
-        if (x < visible.left() || x > visible.right())
-            continue;
-        if (isMajor(units))
-            painter.fillRect(QRect(x, visible.top(), 1, visible.height()), colour);
-        else
+        if (!isMajor(units) && x >= visible.left() && x <= visible.right())
             painter.drawImage(x, visible.top(), column);
     }
-    for (int units = step; units < settings.height; units += step) {
+    for (int units = minor; minor > 0 && units < settings.height; units += minor) {
         const int y = surface.top() + dataConsole::Zoomed(units, m_zoom);
-        if (y < visible.top() || y > visible.bottom())
-            continue;
-        if (isMajor(units))
-            painter.fillRect(QRect(visible.left(), y, visible.width(), 1), colour);
-        else
+        if (!isMajor(units) && y >= visible.top() && y <= visible.bottom())
             painter.drawImage(visible.left(), y, row);
+    }
+    for (int units = major; major > 0 && units < settings.width; units += major) {
+        const int x = surface.left() + dataConsole::Zoomed(units, m_zoom);
+        if (x >= visible.left() && x <= visible.right())
+            painter.fillRect(QRect(x, visible.top(), 1, visible.height()), colour);
+    }
+    for (int units = major; major > 0 && units < settings.height; units += major) {
+        const int y = surface.top() + dataConsole::Zoomed(units, m_zoom);
+        if (y >= visible.top() && y <= visible.bottom())
+            painter.fillRect(QRect(visible.left(), y, visible.width(), 1), colour);
     }
 }
 
