@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -231,6 +233,28 @@ TEST_F(MainFrameTest, ChoosingALanguageRefreshesTheCaptions)
     emit frame->Ribbon().languageChosen(0);
     EXPECT_EQ(frame->Ribbon().Action(kIdCopy)->text(), QStringLiteral("Copy"));
     Localisation().Unload();
+}
+
+TEST_F(MainFrameTest, StartingWithALanguageChecksItInThePopup)
+{
+    // The plug-in in the application folder, as an installation carries it; start-up restyles
+    // the whole application, which the other tests do not expect.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VOKWORD_RIBBON_DIR "/libVokword.so"), m_dir.filePath(QStringLiteral("libVokword.so"))));
+    const QPalette palette = qApp->palette();
+    const QString style = qApp->style()->name();
+    QStandardPaths::setTestModeEnabled(true);
+    {
+        CKorvaneApp korvane;
+        ASSERT_TRUE(korvane.InitInstance(*qApp, App(), 1));
+        CRibbon &ribbon = korvane.MainFrame()->Ribbon();
+        EXPECT_TRUE(ribbon.Action(LanguageCommandId(1))->isChecked());
+        EXPECT_FALSE(ribbon.Action(LanguageCommandId(0))->isChecked());
+        EXPECT_EQ(ribbon.Action(kIdCopy)->text(), QStringLiteral("Copier"));
+    }
+    QStandardPaths::setTestModeEnabled(false);
+    Localisation().Unload();
+    qApp->setStyle(style);
+    qApp->setPalette(palette);
 }
 
 TEST_F(MainFrameTest, CanvasPreviewAndCommandsFollowTheDocumentAlone)

@@ -122,10 +122,9 @@ bool CKorvaneApp::InitInstance(QApplication &app, const QString &appFolder, std:
     m_mainFrame->SetRecentFiles(m_recentFiles.get());
     m_mainFrame->showMaximized();
     OpenMidiInput();
-    if (language) {
-        Localisation().LanguageSet(*language);
-        m_mainFrame->RefreshTexts();
-    }
+    // The same as choosing it in the Language popup, its check mark included.
+    if (language)
+        m_mainFrame->SelectLanguage(*language);
     return true;
 }
 

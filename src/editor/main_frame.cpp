@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
     connect(m_tabs, &QTabWidget::currentChanged, this, &CMainFrame::OnActiveViewChanged);
     connect(m_tabs, &QTabWidget::tabCloseRequested, this,
             [this](int index) { CloseConsole(static_cast<CChildFrame *>(m_tabs->widget(index))); });
-    connect(m_ribbon, &CRibbon::languageChosen, this, &CMainFrame::OnLanguageChosen);
+    connect(m_ribbon, &CRibbon::languageChosen, this, &CMainFrame::SelectLanguage);
 
     QList<QPair<int, QString>> languages;
     for (int language = 0; language < kLanguageCommandCount; ++language)
@@ -171,7 +171,7 @@ void CMainFrame::UpdateTitle()
     setWindowTitle(title);
 }
 
-void CMainFrame::OnLanguageChosen(int language)
+void CMainFrame::SelectLanguage(int language)
 {
     Localisation().LanguageSet(language);
     m_ribbon->SetCurrentLanguage(Localisation().LanguageGet());

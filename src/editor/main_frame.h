@@ -77,6 +77,8 @@ public:
     void UpdateCommandStates();
     // Every caption in the interface language now selected.
     void RefreshTexts();
+    // Selects interface language `language` (the Language popup and the command line do).
+    void SelectLanguage(int language);
     // The recent consoles shown at the end of the system menu; none without.
     void SetRecentFiles(CRecentFileList *recent);
     // The default background image of the consoles (the application's, shared).
@@ -112,7 +114,6 @@ private:
     void ShowAbout();
     void RememberFile(const QString &path);
     void FillRecentFiles();
-    void OnLanguageChosen(int language);
     void UpdateTitle();
     void UpdateTabTitle(CChildFrame *frame);
     void OnActiveViewChanged();

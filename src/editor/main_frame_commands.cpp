@@ -41,7 +41,7 @@ void CMainFrame::InstallCommandHandlers()
     for (int id = kIdSelect; id <= kIdCreatePlusMinusGroup; ++id)
         h[id] = [this, id] { SetPendingKind(CtrlKindOfCommand(id)); };
     for (int language = 0; language < kLanguageCommandCount; ++language)
-        h[LanguageCommandId(language)] = [this, language] { OnLanguageChosen(language); };
+        h[LanguageCommandId(language)] = [this, language] { SelectLanguage(language); };
     for (const auto &[id, operation] : kArrangeCommands)
         h[id] = [this, operation] { PushOnActive([operation](CKorvaneDoc &doc) { return MakeArrangeCommand(doc, operation); }); };
     h[kIdFileNew] = [this] { NewConsole(); };
