@@ -130,10 +130,15 @@ TEST_F(ConsoleDialogsTest, OpenListsConsolesAndTheShowsHoldingThemAndSaveListsNo
     EXPECT_FALSE(Button(dialog, "okButton")->isEnabled());
     EXPECT_EQ(dialog.ShowName(), u"Gala"_s);
 
-    // The same name in the console folder belongs to no show.
+    // The same name in the console folder belongs to no show; a double click chooses it.
     ClickRow(list, u"one.csl2"_s);
     EXPECT_TRUE(Button(dialog, "okButton")->isEnabled());
     EXPECT_EQ(dialog.ShowName(), QString());
+    const QPoint b = list->visualItemRect(Row(list, u"b.csl2"_s)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, b); // a double click's first press, as a mouse sends it
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, b);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.FileName(), u"b.csl2"_s);
 
     // Saving lists no shows, and selects the name it is given in any letter case.
     COpenCSL2Dialog save(Mode::Save, App());

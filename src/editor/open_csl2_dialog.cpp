@@ -108,6 +108,11 @@ COpenCSL2Dialog::COpenCSL2Dialog(Mode mode, const QString &appFolder, QWidget *p
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &COpenCSL2Dialog::OnSelectionChanged);
     connect(m_newButton, &QPushButton::clicked, this, &COpenCSL2Dialog::OnNew);
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    // A double click on a console chooses it, as OK does; on a show it opens or closes the show.
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item->type() == CRecordFile::kType)
+            accept();
+    });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
