@@ -6,6 +6,8 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
@@ -22,6 +24,7 @@
 #include "editor/main_frame.h"
 #include "editor/ribbon.h"
 #include "editor/save_as_flow.h"
+#include "editor/welcome_pane.h"
 #include "midi/midi_handler.h"
 #include "model/change_values.h"
 #include "model/ctrl_factory.h"
@@ -170,6 +173,7 @@ TEST_F(MainFrameTest, SavingANewConsoleAsksForANameAndAddsTheExtension)
     ASSERT_TRUE(frame->SaveConsole(second));
     emit frame->Ribbon().SystemMenu()->aboutToShow();
     EXPECT_EQ(frame->Ribbon().SystemMenu()->actions().back()->text(), QStringLiteral("&1 Stage.csl2.csl2"));
+    frame->SetRecentFiles(nullptr);
 }
 
 TEST_F(MainFrameTest, ClosingAModifiedConsoleAsksAndNothingIsLostSilently)
@@ -350,4 +354,31 @@ TEST_F(MainFrameTest, PastingAfterTheCopiedConsoleClosedTakesTheDesignByName)
     ASSERT_EQ(target->Document().Console().Controls().size(), 2u);
     EXPECT_EQ(target->Document().Console().Controls()[1]->Rect(), QRect(30, 30, 64, 32));
     target->Document().SetModified(false);
+}
+
+TEST_F(MainFrameTest, AFirstWindowTakesMostOfTheScreenAndSaysWhatToDoWithNoConsole)
+{
+    CMainFrame fresh(App(), nullptr, &dialogs);
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(fresh.geometry().center(), available.center());
+    EXPECT_GE(fresh.width(), available.width() * 4 / 5);
+
+    // With nothing open: a new console, the Open dialog, the recent consoles.
+    QSettings settings(m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    CRecentFileList recent(settings);
+    const QString stage = m_dir.filePath(QStringLiteral("_Common/console/Stage.csl2"));
+    korvane::test::WriteText(stage, korvane::test::ConsoleFile(""));
+    recent.Add(stage);
+    frame->SetRecentFiles(&recent);
+    EXPECT_TRUE(frame->Welcome().isVisible());
+    auto *open = frame->Welcome().findChild<QAbstractButton *>(QStringLiteral("recentConsole"));
+    ASSERT_TRUE(open);
+    QTest::mouseClick(open, Qt::LeftButton);
+    ASSERT_EQ(frame->Tabs().count(), 1);
+    EXPECT_FALSE(frame->Welcome().isVisible());
+    ASSERT_TRUE(frame->CloseConsole(frame->ActiveFrame()));
+    EXPECT_TRUE(frame->Welcome().isVisible());
+    QTest::mouseClick(frame->Welcome().findChild<QAbstractButton *>(QStringLiteral("newConsole")), Qt::LeftButton);
+    EXPECT_EQ(frame->Tabs().count(), 1);
+    frame->SetRecentFiles(nullptr);
 }

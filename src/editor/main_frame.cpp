@@ -7,7 +7,11 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 
 #include "core/folders.h"
@@ -17,6 +21,7 @@
 #include "editor/korvane_view.h"
 #include "editor/ribbon.h"
 #include "editor/save_as_flow.h"
+#include "editor/welcome_pane.h"
 #include "model/korvane_doc.h"
 #include "xml/xml_node.h"
 
@@ -26,6 +31,8 @@ namespace {
 
 constexpr int kMinimumPaneWidth = 300;
 constexpr int kMinimumPaneHeight = 200;
+// The share of the screen a first window takes, before the user gives it a size of their own.
+constexpr double kFirstWindowShare = 0.85;
 
 QDockWidget *MakePane(QMainWindow *window, const QString &objectName, QWidget *content)
 {
@@ -52,7 +59,8 @@ QWidget *Placeholder(const QString &text)
 CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *library, IConsoleFileDialogs *dialogs,
                        IDesignPicker *picker, QWidget *parent)
     : QMainWindow(parent), m_appFolder(std::move(appFolder)), m_library(library), m_dialogs(dialogs),
-      m_picker(picker ? picker : &m_ownPicker), m_ribbon(new CRibbon(this)), m_tabs(new QTabWidget(this))
+      m_picker(picker ? picker : &m_ownPicker), m_ribbon(new CRibbon(this)), m_tabs(new QTabWidget),
+      m_welcome(new CWelcomePane), m_centre(new QStackedWidget(this))
 {
     setObjectName(QStringLiteral("MainFrame"));
     setAcceptDrops(true);
@@ -61,7 +69,17 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
     m_tabs->setDocumentMode(true);
     m_tabs->setTabsClosable(true);
     m_tabs->setMovable(true);
-    setCentralWidget(m_tabs);
+    m_centre->addWidget(m_welcome);
+    m_centre->addWidget(m_tabs);
+    setCentralWidget(m_centre);
+    connect(m_welcome, &CWelcomePane::newRequested, this, [this] { RunCommand(kIdFileNew); });
+    connect(m_welcome, &CWelcomePane::openRequested, this, [this] { RunCommand(kIdFileOpen); });
+    connect(m_welcome, &CWelcomePane::recentRequested, this, [this](const QString &path) {
+        if (!OpenConsole(path) && m_recent) {
+            m_recent->Remove(path);
+            ShowWelcomeOrTabs();
+        }
+    });
 
     // The property panel comes with its own work; until then its pane says what will show.
     m_preview = MakePane(this, QStringLiteral("Pane121"), m_previewView = new CDockPreview);
@@ -81,6 +99,7 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
         languages.append({language, Localisation().LanguageName(language)});
     m_ribbon->SetLanguages(languages, Localisation().LanguageGet());
 
+    PlaceOnScreen();
     LoadLayout(CAppFolders(m_appFolder).LayoutFile());
     RefreshTexts();
     UpdateCommandStates();
@@ -88,6 +107,8 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
 
 CMainFrame::~CMainFrame()
 {
+    // Tabs taken away now are no change of console to follow.
+    m_tabs->disconnect(this);
     m_previewView->SetDocument(nullptr);
     // The views let go of their documents before anything else goes.
     while (m_tabs->count() > 0) {
@@ -140,8 +161,28 @@ void CMainFrame::SetBackgroundImage(const QImage &image)
     m_previewView->SetBackgroundImage(shared);
 }
 
+void CMainFrame::PlaceOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, available.size() * kFirstWindowShare, available));
+}
+
+void CMainFrame::ShowWelcomeOrTabs()
+{
+    if (m_tabs->count() > 0) {
+        m_centre->setCurrentWidget(m_tabs);
+        return;
+    }
+    m_welcome->SetRecentFiles(m_recent ? m_recent->Files() : QStringList());
+    m_centre->setCurrentWidget(m_welcome);
+}
+
 void CMainFrame::OnActiveViewChanged()
 {
+    ShowWelcomeOrTabs();
     // A pending placement belongs to no console in particular; the mode does not survive a
     // change of console.
     m_state.mode = kModeIdle;

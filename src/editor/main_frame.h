@@ -18,6 +18,7 @@
 #include "model/edit_operations.h"
 
 class QDockWidget;
+class QStackedWidget;
 class QTabWidget;
 
 namespace korvane {
@@ -28,6 +29,7 @@ class CKorvaneDoc;
 class CKorvaneView;
 class CRecentFileList;
 class CRibbon;
+class CWelcomePane;
 class IConsoleFileDialogs;
 struct CDocChangeEvent;
 
@@ -48,6 +50,8 @@ public:
     CRibbon &Ribbon() { return *m_ribbon; }
     CEditState &EditState() { return m_state; }
     QTabWidget &Tabs() { return *m_tabs; }
+    // What shows while no console is open.
+    CWelcomePane &Welcome() { return *m_welcome; }
     QDockWidget &PropertiesPane() { return *m_properties; }
     QDockWidget &PreviewPane() { return *m_preview; }
     CDockPreview &Preview() { return *m_previewView; }
@@ -117,6 +121,9 @@ private:
     void UpdateTitle();
     void UpdateTabTitle(CChildFrame *frame);
     void OnActiveViewChanged();
+    // With no saved layout: most of the screen, centred.
+    void PlaceOnScreen();
+    void ShowWelcomeOrTabs();
     IConsoleFileDialogs &Dialogs();
 
     QString m_appFolder;
@@ -128,6 +135,8 @@ private:
     CEditState m_state;
     CRibbon *m_ribbon;
     QTabWidget *m_tabs;
+    CWelcomePane *m_welcome;
+    QStackedWidget *m_centre;
     QDockWidget *m_properties;
     QDockWidget *m_preview;
     CDockPreview *m_previewView;

@@ -184,6 +184,7 @@ void CMainFrame::SetRecentFiles(CRecentFileList *recent)
     m_recent = recent;
     // The list is read each time the menu opens, so files saved meanwhile are there.
     connect(m_ribbon->SystemMenu(), &QMenu::aboutToShow, this, &CMainFrame::FillRecentFiles, Qt::UniqueConnection);
+    ShowWelcomeOrTabs();
 }
 
 void CMainFrame::RememberFile(const QString &path)
