@@ -120,6 +120,10 @@ TEST_F(CanvasTest, ClicksSelectAsDesktopEditorsDo)
     EXPECT_EQ(state.mode, kModeRubberBand);
     Drag(At(5, 5), At(210, 25));
     EXPECT_EQ(Selection(), (std::vector<CCtrl__Base *>{a, b}));
+    // A band that never opens takes nothing, even over a control.
+    Hover(At(30, 30), Qt::ShiftModifier);
+    Click(At(30, 30), Qt::ShiftModifier);
+    EXPECT_TRUE(Selection().empty());
     EXPECT_FALSE(doc.UndoStack().canUndo()); // selecting is no edit
 }
 

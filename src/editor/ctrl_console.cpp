@@ -241,12 +241,15 @@ void CCtrlConsole::SelectAt(QPoint point, Qt::KeyboardModifiers modifiers)
 
 void CCtrlConsole::SelectByBand()
 {
-    const QRect band = QRect(m_bandStart, m_bandEnd).normalized();
-    const QRect units(Unzoomed(band.topLeft() - kMargin, m_zoom), Unzoomed(band.bottomRight() - kMargin, m_zoom));
     std::vector<CCtrl__Base *> selection;
-    for (const auto &control : m_doc->Console().Controls()) {
-        if (control->Rect().intersects(units))
-            selection.push_back(control.get());
+    // A band that never opened (a Shift+click) encloses nothing.
+    if (m_bandStart != m_bandEnd) {
+        const QRect band = QRect(m_bandStart, m_bandEnd).normalized();
+        const QRect units(Unzoomed(band.topLeft() - kMargin, m_zoom), Unzoomed(band.bottomRight() - kMargin, m_zoom));
+        for (const auto &control : m_doc->Console().Controls()) {
+            if (control->Rect().intersects(units))
+                selection.push_back(control.get());
+        }
     }
     m_doc->SetSelection(selection);
 }

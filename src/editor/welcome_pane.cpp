@@ -48,7 +48,8 @@ CWelcomePane::CWelcomePane(QWidget *parent) : QWidget(parent), m_recent(new QVBo
     column->addLayout(m_recent);
     auto *centre = new QWidget;
     centre->setLayout(column);
-    centre->setMaximumWidth(520);
+    centre->setMinimumWidth(440);
+    centre->setMaximumWidth(560);
     auto *layout = new QVBoxLayout(this);
     layout->addStretch(1);
     layout->addWidget(centre, 0, Qt::AlignHCenter);
