@@ -10,6 +10,7 @@
 #include "model/console_data.h"
 #include "model/console_draw.h"
 #include "model/ctrl_button.h"
+#include "model/ctrl_faders.h"
 #include "model/ctrl_label.h"
 #include "model/ctrl_text.h"
 
@@ -113,6 +114,31 @@ TEST(ControlDrawing, ButtonShowsItsValueOnlyInTheLivePreview)
     ASSERT_NE(reference(true), reference(false));
     EXPECT_EQ(drawn(false), reference(false)); // the editing canvas: at rest whatever the value
     EXPECT_EQ(drawn(true), reference(true));
+}
+
+TEST(ControlDrawing, ARotaryRestsAtZeroDegreesOnTheCanvasAndShowsItsValueAngleLive)
+{
+    CConsoleData console;
+    CCtrl_FaderRotary rotary(&console, nullptr, nullptr);
+    rotary.SetRect(QRect(0, 0, 60, 60));
+    const auto *look = DrawHelper::DefaultLook().Image(DrawHelper::kDefaultRotary);
+    auto pointedAt = [&](int angle) {
+        QImage image = Canvas();
+        QPainter painter(&image);
+        DrawRotary(painter, QRect(10, 10, 60, 60), nullptr, look, QColorOf(rotary.Color()), angle);
+        return image;
+    };
+    auto drawn = [&](bool live) {
+        QImage image = Canvas();
+        QPainter painter(&image);
+        rotary.Draw(painter, At(live));
+        return image;
+    };
+    // At rest the pointer lies at 0 degrees (to the right); live, a value of 0 points at the
+    // lowest angle of the travel. Both come from the one drawing path.
+    ASSERT_NE(pointedAt(0), pointedAt(CCtrl_FaderRotary::kDefaultAngleMin));
+    EXPECT_EQ(drawn(false), pointedAt(0));
+    EXPECT_EQ(drawn(true), pointedAt(CCtrl_FaderRotary::kDefaultAngleMin));
 }
 
 TEST(ControlDrawing, ControlTextIsCentredOnlyWithFourPixelsToSpare)

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include "editor/korvane_app.h"
 #include "core/words.h"
 #include "editor/command_table.h"
+#include "editor/console_printing.h"
 #include "editor/dock_preview.h"
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
@@ -27,6 +29,7 @@
 #include "editor/welcome_pane.h"
 #include "midi/midi_handler.h"
 #include "model/change_values.h"
+#include "model/console_draw.h"
 #include "model/ctrl_factory.h"
 #include "model/korvane_doc.h"
 #include "test_support.h"
@@ -381,4 +384,38 @@ TEST_F(MainFrameTest, AFirstWindowTakesMostOfTheScreenAndSaysWhatToDoWithNoConso
     QTest::mouseClick(frame->Welcome().findChild<QAbstractButton *>(QStringLiteral("newConsole")), Qt::LeftButton);
     EXPECT_EQ(frame->Tabs().count(), 1);
     frame->SetRecentFiles(nullptr);
+}
+
+TEST(ConsolePrinting, APrintedPageLooksLikeTheRenderTextsIncluded)
+{
+    dataConsole::CConsoleData console;
+    console.settings.width = 200;
+    console.settings.height = 100;
+    console.settings.transparentBackground = false;
+    auto *label = console.AddControl(dataConsole::CreateControl(dataConsole::kCtrlLabel, &console, nullptr, nullptr));
+    label->SetRect(QRect(10, 10, 180, 60));
+    label->SetFontSize(24);
+    label->SetTextColor(MakeColorRef(255, 0, 255));
+    label->SetLabel(0, QStringLiteral("WWWW"));
+    // The share of the width the text's ink spans.
+    auto inkShare = [](const QImage &image) {
+        int first = image.width(), last = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 200 && c.blue() > 200 && c.green() < 80)
+                    first = std::min(first, x), last = std::max(last, x);
+            }
+        }
+        return double(last - first + 1) / image.width();
+    };
+    const double rendered = inkShare(dataConsole::RenderConsole(console, 1.0f, nullptr));
+    ASSERT_GT(rendered, 0.2);
+    // A page ten times the console's size, as a printer's resolution gives.
+    QImage page(2000, 1000, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PaintConsoleOnPage(painter, QRectF(0, 0, 2000, 1000), console, nullptr);
+    painter.end();
+    EXPECT_NEAR(inkShare(page), rendered, 0.03);
 }

@@ -79,11 +79,17 @@ void DrawConsoleSurface(QPainter &painter, const CConsoleData &console, const CD
     DrawConsoleControls(painter, console, context, exposed);
 }
 
-QImage RenderConsole(const CConsoleData &console, float zoom, const QImage *backgroundImage, bool live)
+QImage RenderConsole(const CConsoleData &console, float zoom, const QImage *backgroundImage, bool live,
+                     qreal pixelRatio)
 {
-    QImage image(ZoomedSize(console.settings, zoom).expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    const QSize logical = ZoomedSize(console.settings, zoom).expandedTo(QSize(1, 1));
+    QImage image((QSizeF(logical) * pixelRatio).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    // Images stretched to a finer resolution are smoothed; at ratio 1 nothing changes.
+    if (pixelRatio != 1.0)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The whole image is seen: nothing is left out for a scroll bar.
     const CDrawContext context{zoom, QPoint(0, 0), QRect(), live};
     DrawConsoleSurface(painter, console, context, backgroundImage);

@@ -34,7 +34,10 @@ void DrawConsoleSurface(QPainter &painter, const CConsoleData &console, const CD
                         const QImage *backgroundImage, const QRect &exposed = QRect());
 
 // The console surface alone (no margin) at `zoom`, as the preview shows it: trunc(width ·
-// zoom) by trunc(height · zoom) pixels.
-QImage RenderConsole(const CConsoleData &console, float zoom, const QImage *backgroundImage, bool live = true);
+// zoom) by trunc(height · zoom) pixels. With a `pixelRatio` above 1 the same drawing is made
+// that many times finer (texts, lines and images at the finer resolution, laid out as at
+// ratio 1), for a page printed at a printer's resolution.
+QImage RenderConsole(const CConsoleData &console, float zoom, const QImage *backgroundImage, bool live = true,
+                     qreal pixelRatio = 1.0);
 
 } // namespace dataConsole
