@@ -66,6 +66,8 @@ constexpr BuiltinWordEntry kBuiltinWords[] = {
     {4185, "Print..."},
     {4186, "Exit"},
     {4187, "Help"},
+    {4188, "MIDI command settings..."},
+    {4189, "Waiting for a MIDI command"},
 };
 
 } // namespace

@@ -56,5 +56,9 @@ inline constexpr int kSelectAll = 4184;
 inline constexpr int kPrint = 4185;
 inline constexpr int kExit = 4186;
 inline constexpr int kHelp = 4187;
+// Words of the MIDI learn dialog and the property panel, which the shared table has no
+// number for.
+inline constexpr int kMidiCommandSettings = 4188;
+inline constexpr int kWaitingForMidiCommand = 4189;
 
 } // namespace korvane::word

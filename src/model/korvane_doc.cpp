@@ -111,6 +111,12 @@ bool CKorvaneDoc::ApplyMidiInput(int command, int channel, int type, int value)
     return true;
 }
 
+void CKorvaneDoc::PlayControl(CCtrl__Base &control, const std::function<void(CCtrl__Base &)> &play)
+{
+    play(control);
+    Announce(DocChange::kValues, {&control});
+}
+
 void CKorvaneDoc::ReloadDesigns()
 {
     for (const auto &control : m_console.Controls()) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -96,6 +97,9 @@ public:
 
     // Plays an incoming MIDI message onto the controls bound to it; true when one matched.
     bool ApplyMidiInput(int command, int channel, int type, int value);
+    // Plays a control as the preview does: `play` changes its run-time values, which every view
+    // shows and which are no edit of the console (no undo step, not modified).
+    void PlayControl(dataConsole::CCtrl__Base &control, const std::function<void(dataConsole::CCtrl__Base &)> &play);
     // The designs of the library or of the console were read again: every control looks its
     // design up again by name and is drawn with the new one. Not an edit of the console.
     void ReloadDesigns();
