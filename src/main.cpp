@@ -25,13 +25,15 @@ int main(int argc, char *argv[])
     if (!korvane.InitInstance(app, start.appFolder, start.commandLine.language))
         return 1;
     CMainFrame *frame = korvane.MainFrame();
-    // Files handed over by `korvane --open FILE` started later, by the desktop or a shell.
-    QObject::connect(start.instanceChannel.get(), &CInstanceChannel::openRequested, frame,
-                     [frame](const QString &path) {
-                         frame->OpenConsole(path);
-                         frame->raise();
-                         frame->activateWindow();
-                     });
+    // Files handed over by `korvane --open FILE` started later, by the desktop or a shell: each
+    // is answered before the user is shown anything.
+    start.instanceChannel->SetRequestHandler([frame](const QString &path) {
+        QString refusal;
+        frame->OpenConsole(path, false, &refusal);
+        frame->raise();
+        frame->activateWindow();
+        return refusal;
+    });
     start.instanceChannel->Listen();
     if (!start.commandLine.fileToOpen.isEmpty())
         frame->OpenConsole(start.commandLine.fileToOpen);

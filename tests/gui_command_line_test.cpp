@@ -81,10 +81,17 @@ TEST(GuiCommandLineTest, OpenHandsTheFileToTheInstanceOnTheFolderElseTheFolderIs
     {
         QStringList received;
         CInstanceChannel running(folder.path());
-        QObject::connect(&running, &CInstanceChannel::openRequested, [&](const QString &path) { received << path; });
+        QString refusal;
+        running.SetRequestHandler([&](const QString &path) {
+            received << path;
+            return refusal;
+        });
         ASSERT_TRUE(running.Listen());
         EXPECT_EQ(start().exitCode, 0);
         EXPECT_EQ(received, QStringList({file}));
+        // A file the running editor refuses: the second start says so and fails.
+        refusal = QStringLiteral("desk.csl2: Wrong file version!");
+        EXPECT_EQ(start().exitCode, 1);
         EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("crashes")))) << "a hand-over prepares nothing";
     }
 

@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstring>
+#include <future>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -15,21 +18,30 @@
 
 #include "test_support.h"
 
+using korvane::CHandOverAnswer;
 using korvane::CInstanceChannel;
+using Result = CHandOverAnswer::Result;
 
 namespace {
 
 // Sends `file` from another thread while this one runs the event loop the listeners need.
-// Returns whether the sender saw the file taken.
-bool HandOver(const CInstanceChannel &sender, const QString &file)
+CHandOverAnswer Send(const CInstanceChannel &sender, const QString &file)
 {
     return korvane::test::WhileRunningEvents([&] { return sender.HandToRunningInstance(file); });
 }
+// Whether the sender saw the file opened.
+bool HandOver(const CInstanceChannel &sender, const QString &file)
+{
+    return Send(sender, file).result == Result::kOpened;
+}
 
-// Records in `paths` what `channel` is asked to open.
+// Records in `paths` what `channel` is asked to open; every file opens.
 void Record(CInstanceChannel &channel, QStringList &paths)
 {
-    QObject::connect(&channel, &CInstanceChannel::openRequested, [&paths](const QString &path) { paths << path; });
+    channel.SetRequestHandler([&paths](const QString &path) {
+        paths << path;
+        return QString();
+    });
 }
 
 // The socket file an instance that crashed leaves behind: bound, never listened on, closed.
@@ -58,12 +70,14 @@ TEST(InstanceChannelTest, FilesReachTheOneInstanceListeningOnTheirFolderAsAbsolu
     // With no instance, a start is refused at once; a crashed instance's socket refuses as well.
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(CInstanceChannel(folder.path()).HandToRunningInstance(QStringLiteral("/a.csl2")));
+    EXPECT_EQ(CInstanceChannel(folder.path()).HandToRunningInstance(QStringLiteral("/a.csl2")).result,
+              Result::kNoInstance);
     EXPECT_LT(timer.elapsed(), CInstanceChannel::kDefaultTimeoutMs) << "a refused connection is not waited for";
     QStringList toOther;
     CInstanceChannel other(otherFolder.path());
     ASSERT_TRUE(LeaveStaleSocket(other.ServerName()));
-    EXPECT_FALSE(CInstanceChannel(otherFolder.path()).HandToRunningInstance(QStringLiteral("/a.csl2")));
+    EXPECT_EQ(CInstanceChannel(otherFolder.path()).HandToRunningInstance(QStringLiteral("/a.csl2")).result,
+              Result::kNoInstance);
 
     // A restarted instance takes the crashed one's socket over; a second start cannot take it away.
     QStringList received;
@@ -97,4 +111,45 @@ TEST(InstanceChannelTest, NamesDependOnTheCanonicalFolderAndTheUser)
     EXPECT_EQ(CInstanceChannel(folder.path()).ServerName(),
               CInstanceChannel::ServerNameFor(folder.path(), CInstanceChannel::CurrentUserName()));
     EXPECT_FALSE(CInstanceChannel::CurrentUserName().isEmpty());
+}
+
+TEST(InstanceChannelTest, AnswersSayWhyAFileWasRefusedAndAClientThatWentIsNoHarm)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    CInstanceChannel running(folder.path());
+    int handled = 0;
+    running.SetRequestHandler([&](const QString &path) {
+        ++handled;
+        if (path.endsWith(QStringLiteral("slow.csl2"))) {
+            // An editor showing a message meanwhile: the client gives up before the answer.
+            QEventLoop wait;
+            QTimer::singleShot(300, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
+        return path.endsWith(QStringLiteral("bad.csl2")) ? QStringLiteral("bad.csl2 is not a console file.") : QString();
+    });
+    ASSERT_TRUE(running.Listen());
+    const CInstanceChannel client(folder.path());
+    const CHandOverAnswer refused = Send(client, QStringLiteral("/x/bad.csl2"));
+    EXPECT_EQ(refused.result, Result::kRefused);
+    EXPECT_EQ(refused.reason, QStringLiteral("bad.csl2 is not a console file."));
+
+    // The client's wait ends first: the answer to the socket that is gone is dropped.
+    EXPECT_EQ(korvane::test::WhileRunningEvents([&] { return client.HandToRunningInstance("/slow.csl2", 100); }).result,
+              Result::kNoInstance);
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+
+    // Two clients at once each get their own answer.
+    auto first = std::async(std::launch::async, [&] { return client.HandToRunningInstance("/one.csl2"); });
+    auto second = std::async(std::launch::async, [&] { return client.HandToRunningInstance("/two.csl2"); });
+    while (first.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready ||
+           second.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(first.get().result, Result::kOpened);
+    EXPECT_EQ(second.get().result, Result::kOpened);
+    EXPECT_EQ(handled, 4);
 }

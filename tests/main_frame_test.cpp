@@ -409,3 +409,17 @@ TEST(ConsolePrinting, APrintedPageLooksLikeTheRenderTextsIncluded)
     painter.end();
     EXPECT_NEAR(inkShare(page), rendered, 0.03);
 }
+
+TEST_F(MainFrameTest, AConsoleHandedOverIsAnsweredBeforeAnythingIsShown)
+{
+    const QString bad = m_dir.filePath(QStringLiteral("bad.csl2"));
+    korvane::test::WriteText(bad, "<CSL2 Author=\"orlen\" Version=\"2.0\"/>");
+    QString refusal;
+    // Returns without waiting for the user, who sees the reason in a box that does not block.
+    EXPECT_EQ(frame->OpenConsole(bad, false, &refusal), nullptr);
+    EXPECT_TRUE(refusal.contains(QStringLiteral("Wrong file version!"))) << refusal.toStdString();
+    auto *box = frame->findChild<QMessageBox *>();
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    box->close();
+}

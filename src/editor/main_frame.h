@@ -66,8 +66,10 @@ public:
     // ---- consoles
     CChildFrame *NewConsole();
     // Opens the console file at `path` in a new tab (or shows the tab that has it). Null,
-    // after telling the user why, when the file is refused.
-    CChildFrame *OpenConsole(const QString &path);
+    // after telling the user why, when the file is refused. Without `waitForTheUser` the
+    // messages show without blocking (a console handed over by another start of the program
+    // is answered at once); `refusal` receives why the file was refused.
+    CChildFrame *OpenConsole(const QString &path, bool waitForTheUser = true, QString *refusal = nullptr);
     // Saves the console, asking where first when it has no usable file (or `saveAs`). False
     // when the user cancelled or the write failed (the user has been told why).
     bool SaveConsole(CChildFrame *frame, bool saveAs = false);

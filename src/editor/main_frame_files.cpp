@@ -22,26 +22,23 @@ namespace korvane {
 
 namespace {
 
-// Shows the file readers' messages to the user while a console opens.
-class CMessageBoxSink final : public CFileMessageSink
+// Keeps what the file readers say while a console is read, to be shown once it is read.
+class CCollectingSink final : public CFileMessageSink
 {
 public:
-    explicit CMessageBoxSink(QWidget *parent) : m_parent(parent) {}
+    struct Message
+    {
+        MessageSeverity severity;
+        QString caption;
+        QString text;
+        QString file;
+    };
     void FileMessage(MessageSeverity severity, const QString &file, const QString &caption,
                      const QString &text) override
     {
-        const QString message = QStringLiteral("%1\n\n%2").arg(text, QDir::toNativeSeparators(file));
-        if (severity == MessageSeverity::Error)
-            QMessageBox::critical(m_parent, caption, message);
-        else
-            QMessageBox::warning(m_parent, caption, message);
-        m_reported = true;
+        messages.push_back({severity, caption, text, QDir::toNativeSeparators(file)});
     }
-    bool Reported() const { return m_reported; }
-
-private:
-    QWidget *m_parent;
-    bool m_reported = false;
+    std::vector<Message> messages;
 };
 
 } // namespace
@@ -91,7 +88,7 @@ CChildFrame *CMainFrame::NewConsole()
     return AddFrame(std::move(doc), QStringLiteral("Console%1").arg(++m_untitledCount));
 }
 
-CChildFrame *CMainFrame::OpenConsole(const QString &path)
+CChildFrame *CMainFrame::OpenConsole(const QString &path, bool waitForTheUser, QString *refusal)
 {
     const QString canonical = QFileInfo(path).absoluteFilePath();
     for (CChildFrame *frame : Frames()) {
@@ -101,18 +98,34 @@ CChildFrame *CMainFrame::OpenConsole(const QString &path)
         }
     }
     auto doc = std::make_unique<CKorvaneDoc>(m_appFolder, m_library);
-    CMessageBoxSink sink(this);
+    CCollectingSink sink;
+    bool opened;
     {
         const CScopedMessageSink installed(&sink);
-        if (!doc->Open(canonical)) {
-            if (!sink.Reported())
-                QMessageBox::critical(this, Word(word::kErrorCaption),
-                                      QStringLiteral("%1 is not a console file.").arg(QDir::toNativeSeparators(path)));
-            return nullptr;
-        }
+        opened = doc->Open(canonical);
     }
-    RememberFile(canonical);
-    return AddFrame(std::move(doc), QFileInfo(canonical).fileName());
+    if (!opened && sink.messages.empty())
+        sink.messages.push_back({MessageSeverity::Error, Word(word::kErrorCaption),
+                                 QStringLiteral("It is not a console file."), QDir::toNativeSeparators(path)});
+    CChildFrame *frame = nullptr;
+    if (opened) {
+        RememberFile(canonical);
+        frame = AddFrame(std::move(doc), QFileInfo(canonical).fileName());
+    } else if (refusal) {
+        *refusal = QStringLiteral("%1: %2").arg(sink.messages.back().file, sink.messages.back().text);
+    }
+    for (const CCollectingSink::Message &message : sink.messages) {
+        const auto icon = message.severity == MessageSeverity::Error ? QMessageBox::Critical : QMessageBox::Warning;
+        auto *box = new QMessageBox(icon, message.caption, QStringLiteral("%1\n\n%2").arg(message.text, message.file),
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        // A console handed over by another start is answered before anything is shown.
+        if (waitForTheUser)
+            box->exec();
+        else
+            box->open();
+    }
+    return frame;
 }
 
 bool CMainFrame::SaveConsole(CChildFrame *frame, bool saveAs)

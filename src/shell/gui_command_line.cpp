@@ -15,6 +15,7 @@ constexpr char kAppFolderOption[] = "--app-folder";
 constexpr char kOpenOption[] = "--open";
 constexpr char kEndOfOptions[] = "--";
 constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 // The value of `option` at `arguments[index]`, given as "--option=VALUE" or "--option VALUE"
@@ -86,9 +87,17 @@ GuiStart StartGui(const QStringList &arguments)
 
     const AppFolderSources sources = CurrentAppFolderSources(line.appFolderOption);
     const QString folder = ResolveAppFolder(sources);
-    if (!line.fileToOpen.isEmpty() && CInstanceChannel(folder).HandToRunningInstance(line.fileToOpen)) {
-        start.exitCode = kExitOk;
-        return start;
+    if (!line.fileToOpen.isEmpty()) {
+        const CHandOverAnswer answer = CInstanceChannel(folder).HandToRunningInstance(line.fileToOpen);
+        if (answer.result == CHandOverAnswer::Result::kOpened) {
+            start.exitCode = kExitOk;
+            return start;
+        }
+        if (answer.result == CHandOverAnswer::Result::kRefused) {
+            QTextStream(stderr) << "korvane: " << answer.reason << '\n';
+            start.exitCode = kExitRefused;
+            return start;
+        }
     }
     if (folder == DefaultAppFolder(sources))
         PrepareUserDataFolder(folder, BundledDataFolder());

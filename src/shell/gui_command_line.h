@@ -45,12 +45,12 @@ struct GuiStart
 // 2. fixes the application folder (--app-folder, KORVANE_HOME, the executable's folder,
 //    the default folder);
 // 3. with --open FILE, hands FILE to an instance already running for this user and folder,
-//    and then exits 0;
+//    and then exits 0 when it opened it, or 1 with the reason on stderr when it refused it;
 // 4. fills the default folder with the bundled samples the first time, prepares the
 //    application folder (the current folder from now on) and its crash folders, and installs
 //    the crash handler.
-// Then main connects instanceChannel's openRequested to opening a console, calls Listen(),
-// and opens commandLine.fileToOpen once its main frame is shown.
+// Then main gives instanceChannel the handler that opens a console, calls Listen(), and opens
+// commandLine.fileToOpen once its main frame is shown.
 GuiStart StartGui(const QStringList &arguments);
 
 } // namespace korvane

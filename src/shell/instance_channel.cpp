@@ -9,6 +9,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -22,11 +23,11 @@ namespace {
 constexpr char kServerPrefix[] = "korvane-";
 constexpr char kLockSuffix[] = ".lock";
 constexpr int kHashHexDigits = 32;
-// A request: magic, byte count, the path in UTF-8. The answer: the acknowledgement magic.
+// A request: magic, byte count, the path in UTF-8. The answer: the answer magic, whether the
+// file was refused, and the reason (a QString, empty when it opened).
 constexpr quint32 kRequestMagic = 0x4b564f50; // "KVOP"
-constexpr quint32 kAckMagic = 0x4b564f4b;     // "KVOK"
+constexpr quint32 kAnswerMagic = 0x4b564f41;  // "KVOA"
 constexpr quint32 kMaxPathBytes = 64 * 1024;
-constexpr qint64 kAckBytes = sizeof(kAckMagic);
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 // Enough for the kernel to accept or refuse a local connection.
 constexpr int kProbeTimeoutMs = 1000;
@@ -73,16 +74,16 @@ QString CInstanceChannel::CurrentUserName()
     return {};
 }
 
-bool CInstanceChannel::HandToRunningInstance(const QString &file, int timeoutMs) const
+CHandOverAnswer CInstanceChannel::HandToRunningInstance(const QString &file, int timeoutMs) const
 {
     const QByteArray path = QFileInfo(file).absoluteFilePath().toUtf8();
     if (path.size() > static_cast<qsizetype>(kMaxPathBytes))
-        return false;
+        return {};
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
-        return false;
+        return {};
 
     QDataStream out(&socket);
     out.setVersion(kStreamVersion);
@@ -90,15 +91,23 @@ bool CInstanceChannel::HandToRunningInstance(const QString &file, int timeoutMs)
     out.writeRawData(path.constData(), static_cast<int>(path.size()));
     socket.flush();
 
-    while (socket.bytesAvailable() < kAckBytes) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return false;
-    }
     QDataStream in(&socket);
     in.setVersion(kStreamVersion);
-    quint32 answer = 0;
-    in >> answer;
-    return answer == kAckMagic;
+    for (;;) {
+        in.startTransaction();
+        quint32 magic = 0;
+        bool refused = false;
+        QString reason;
+        in >> magic >> refused >> reason;
+        if (in.commitTransaction()) {
+            if (magic != kAnswerMagic)
+                return {};
+            using Result = CHandOverAnswer::Result;
+            return {refused ? Result::kRefused : Result::kOpened, reason};
+        }
+        if (deadline.hasExpired() || !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
+            return {};
+    }
 }
 
 bool CInstanceChannel::Listen()
@@ -156,11 +165,16 @@ void CInstanceChannel::ReadRequest(QLocalSocket *socket)
     if (!in.commitTransaction())
         return; // the rest of the request is still on its way
 
-    emit openRequested(QString::fromUtf8(path));
-    QDataStream out(socket);
+    // The handler may run an event loop (an editor shows a message): the client may go, and
+    // its socket with it, meanwhile. An answer to a client that has gone is dropped.
+    const QPointer<QLocalSocket> client(socket);
+    const QString reason = m_handler ? m_handler(QString::fromUtf8(path)) : QString();
+    if (!client || client->state() != QLocalSocket::ConnectedState)
+        return;
+    QDataStream out(client);
     out.setVersion(kStreamVersion);
-    out << kAckMagic;
-    socket->disconnectFromServer();
+    out << kAnswerMagic << !reason.isEmpty() << reason;
+    client->disconnectFromServer();
 }
 
 } // namespace korvane
