@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -188,10 +189,12 @@ TEST_F(ConsoleDialogsTest, NewFileNameIsCheckedAsItIsTyped)
 TEST_F(ConsoleDialogsTest, SaveAsFlowRunsTheDialogsAndGivesTheFileToWrite)
 {
     Write(u"_Common/console/Old.csl2"_s);
-    // In the list "New", "cancel" or a row, in the name dialog "cancel" or keys; then the title saved to, if any.
+    // In the list "New", "cancel" or a row, in the name dialog "cancel" or keys, to the question
+    // whether to replace another console "yes" or "no"; then the title saved to, if any.
     const std::pair<QStringList, QString> cases[] = {
-        {{u"New"_s, u"Stage"_s}, u"Stage.csl2"_s}, {{u"Old.csl2"_s}, u"Old.csl2"_s},
-        {{u"cancel"_s}, {}},                       {{u"New"_s, u"cancel"_s}, {}},
+        {{u"New"_s, u"Stage"_s}, u"Stage.csl2"_s}, {{u"Old.csl2"_s, u"yes"_s}, u"Old.csl2"_s},
+        {{u"Old.csl2"_s, u"no"_s}, {}},           {{u"cancel"_s}, {}},
+        {{u"New"_s, u"cancel"_s}, {}},
     };
     for (const auto &[given, title] : cases) {
         SCOPED_TRACE(given.join(u',').toStdString());
@@ -206,9 +209,15 @@ TEST_F(ConsoleDialogsTest, SaveAsFlowRunsTheDialogsAndGivesTheFileToWrite)
                 return;
             auto *list = qobject_cast<COpenCSL2Dialog *>(modal);
             auto *edit = modal->findChild<QLineEdit *>(u"nameEdit"_s);
-            seen << (list ? list->windowTitle() + u' ' + Rows(List(*list)).join(u',') : edit ? edit->text() : u"?"_s);
+            auto *question = qobject_cast<QMessageBox *>(modal);
+            seen << (list       ? list->windowTitle() + u' ' + Rows(List(*list)).join(u',')
+                     : edit     ? edit->text()
+                     : question ? u"replace?"_s
+                                : u"?"_s);
             const QString answer = answers.isEmpty() ? u"cancel"_s : answers.takeFirst();
-            if (answer == u"cancel"_s || (!list && !edit)) {
+            if (question) {
+                question->button(answer == u"yes"_s ? QMessageBox::Yes : QMessageBox::No)->click();
+            } else if (answer == u"cancel"_s || (!list && !edit)) {
                 modal->reject();
             } else if (list) {
                 if (answer != u"New"_s)
@@ -224,9 +233,14 @@ TEST_F(ConsoleDialogsTest, SaveAsFlowRunsTheDialogsAndGivesTheFileToWrite)
         const auto target = RunSaveAsFlow(nullptr, App(), u"Old.csl2"_s);
         answerer.stop();
 
-        // The name dialog proposes the title without its extension.
-        EXPECT_EQ(seen, QStringList{u"Save as... Old.csl2"_s} + (given.first() == u"New"_s ? QStringList{u"Old"_s}
-                                                                                           : QStringList()));
+        // The name dialog proposes the title without its extension; another console's file is
+        // replaced only after a question.
+        QStringList expected{u"Save as... Old.csl2"_s};
+        if (given.first() == u"New"_s)
+            expected << u"Old"_s;
+        if (given.first() == u"Old.csl2"_s)
+            expected << u"replace?"_s;
+        EXPECT_EQ(seen, expected);
         EXPECT_EQ(target ? target->title + u' ' + target->path : QString(),
                   title.isEmpty() ? QString() : title + u' ' + App() + u"/_Common/console/"_s + title);
     }

@@ -48,6 +48,8 @@ public:
     {
         return newName;
     }
+    bool replace = true;
+    bool ConfirmReplace(const QString &) override { return replace; }
 };
 
 // Presses `button` on the message box the next modal loop shows.
@@ -422,4 +424,30 @@ TEST_F(MainFrameTest, AConsoleHandedOverIsAnsweredBeforeAnythingIsShown)
     ASSERT_TRUE(box);
     EXPECT_TRUE(box->isVisible());
     box->close();
+}
+
+TEST_F(MainFrameTest, QuittingAsksAboutEveryConsoleBeforeClosingAny)
+{
+    CChildFrame *first = frame->NewConsole();
+    CChildFrame *second = frame->NewConsole();
+    frame->NewConsole(); // unmodified
+    for (CChildFrame *console : {first, second}) {
+        Add(console, QRect(10, 10, 50, 20));
+        console->Document().SetModified(true);
+    }
+    // No to the first, Cancel to the second: nothing is closed, nothing discarded.
+    QTimer::singleShot(0, [] {
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::No)->click();
+        AnswerNextQuestion(QMessageBox::Cancel);
+    });
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(frame->Tabs().count(), 3);
+    EXPECT_TRUE(first->Document().IsModified());
+    // No to both: everything closes.
+    QTimer::singleShot(0, [] {
+        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::No)->click();
+        AnswerNextQuestion(QMessageBox::No);
+    });
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(frame->Tabs().count(), 0);
 }

@@ -230,12 +230,15 @@ void CMainFrame::RefreshTexts()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    // Every question first: a Cancel on any console leaves every tab as it was.
     for (CChildFrame *frame : Frames()) {
-        if (!CloseConsole(frame)) {
+        if (!SaveIfTheUserWants(frame)) {
             event->ignore();
             return;
         }
     }
+    for (CChildFrame *frame : Frames())
+        RemoveFrame(frame);
     m_clipboard.Clear();
     SaveLayout(CAppFolders(m_appFolder).LayoutFile());
     event->accept();

@@ -101,6 +101,10 @@ protected:
 
 private:
     CChildFrame *AddFrame(std::unique_ptr<CKorvaneDoc> doc, const QString &title);
+    // Asks whether to save a modified console and saves it when told to; false when the user
+    // cancelled or the save failed.
+    bool SaveIfTheUserWants(CChildFrame *frame);
+    void RemoveFrame(CChildFrame *frame);
     void ListenTo(CChildFrame *frame);
     void OnDocumentChanged(CKorvaneDoc *doc, const CDocChangeEvent &event);
     void InstallCommandHandlers();

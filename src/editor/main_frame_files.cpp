@@ -136,7 +136,7 @@ bool CMainFrame::SaveConsole(CChildFrame *frame, bool saveAs)
     QString path = doc.PathName();
     QString title = doc.Title();
     if (saveAs || doc.NeedsSaveAs()) {
-        const std::optional<SaveAsTarget> target = RunSaveAsFlow(m_appFolder, doc.Title(), Dialogs());
+        const std::optional<SaveAsTarget> target = RunSaveAsFlow(m_appFolder, doc.Title(), Dialogs(), doc.PathName());
         if (!target)
             return false;
         path = target->path;
@@ -155,28 +155,37 @@ bool CMainFrame::SaveConsole(CChildFrame *frame, bool saveAs)
     return true;
 }
 
+bool CMainFrame::SaveIfTheUserWants(CChildFrame *frame)
+{
+    if (!frame->Document().IsModified())
+        return true;
+    m_tabs->setCurrentWidget(frame);
+    const auto answer = QMessageBox::question(
+        this, QString::fromLatin1(kProductTitle),
+        QStringLiteral("%1\n\n%2").arg(frame->Document().Title(), Word(word::kSaveChangesPrompt)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    // A failed save keeps the console open and modified: nothing is lost.
+    return answer == QMessageBox::No || SaveConsole(frame);
+}
+
 bool CMainFrame::CloseConsole(CChildFrame *frame)
 {
-    if (!frame)
+    if (!frame || !SaveIfTheUserWants(frame))
         return false;
-    if (frame->Document().IsModified()) {
-        m_tabs->setCurrentWidget(frame);
-        const auto answer = QMessageBox::question(
-            this, QString::fromLatin1(kProductTitle),
-            QStringLiteral("%1\n\n%2").arg(frame->Document().Title(), Word(word::kSaveChangesPrompt)),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Cancel)
-            return false;
-        if (answer == QMessageBox::Yes && !SaveConsole(frame))
-            return false; // nothing is lost: the console stays open and modified
-    }
+    RemoveFrame(frame);
+    return true;
+}
+
+void CMainFrame::RemoveFrame(CChildFrame *frame)
+{
     if (&frame->Document() == m_previewView->Document())
         m_previewView->SetDocument(nullptr);
     m_tabs->removeTab(m_tabs->indexOf(frame));
     delete frame;
     UpdateTitle();
     UpdateCommandStates();
-    return true;
 }
 
 void CMainFrame::OpenWithDialog()

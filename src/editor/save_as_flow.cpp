@@ -1,7 +1,12 @@
 // The save-as flow and the real dialogs behind it.
 #include "editor/save_as_flow.h"
 
+#include <QFileInfo>
+#include <QMessageBox>
+
 #include "core/folders.h"
+#include "core/word_ids.h"
+#include "core/words.h"
 #include "editor/new_file_dlg.h"
 
 namespace korvane {
@@ -41,8 +46,15 @@ std::optional<QString> CConsoleFileDialogs::RunNewFileDialog(const QString &prop
     return dialog.Name();
 }
 
+bool CConsoleFileDialogs::ConfirmReplace(const QString &fileName)
+{
+    return QMessageBox::question(m_parent, Word(word::kSaveAs),
+                                 QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(fileName),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<SaveAsTarget> RunSaveAsFlow(const QString &appFolder, const QString &title,
-                                          IConsoleFileDialogs &dialogs)
+                                          IConsoleFileDialogs &dialogs, const QString &currentPath)
 {
     const std::optional<ConsoleFileChoice> choice = dialogs.RunOpenDialog(COpenCSL2Dialog::Mode::Save, title);
     if (!choice)
@@ -57,7 +69,12 @@ std::optional<SaveAsTarget> RunSaveAsFlow(const QString &appFolder, const QStrin
         // The extension is what makes the file a console, so it is added whatever was typed.
         fileName = *typed + QLatin1String(kConsoleExtension);
     }
-    return SaveAsTarget{consoleFolder + fileName, fileName};
+    const QString path = consoleFolder + fileName;
+    // Another console's file is replaced only when the user says so.
+    const bool ownFile = QFileInfo(path).absoluteFilePath() == QFileInfo(currentPath).absoluteFilePath();
+    if (!ownFile && QFileInfo::exists(path) && !dialogs.ConfirmReplace(fileName))
+        return std::nullopt;
+    return SaveAsTarget{path, fileName};
 }
 
 std::optional<SaveAsTarget> RunSaveAsFlow(QWidget *parent, const QString &appFolder, const QString &title)

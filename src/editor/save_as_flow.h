@@ -29,6 +29,8 @@ public:
     // The typed name, without the extension.
     virtual std::optional<QString> RunNewFileDialog(const QString &proposed, const QString &extension,
                                                     const QString &folder) = 0;
+    // Whether the existing console `fileName` may be replaced.
+    virtual bool ConfirmReplace(const QString &fileName) = 0;
 };
 
 // Runs the real dialogs modally over `parent`, listing the consoles of `appFolder`.
@@ -39,6 +41,7 @@ public:
     std::optional<ConsoleFileChoice> RunOpenDialog(COpenCSL2Dialog::Mode mode, const QString &preselect) override;
     std::optional<QString> RunNewFileDialog(const QString &proposed, const QString &extension,
                                             const QString &folder) override;
+    bool ConfirmReplace(const QString &fileName) override;
 
 private:
     QWidget *m_parent;
@@ -52,13 +55,14 @@ struct SaveAsTarget
     QString title; // the file name, with its extension
 };
 
-// Asks where to save a console titled `title`. A name chosen from the list (or the title,
-// kept as preselected) is used as it is; a new name is always given the console extension,
-// even when it already ends with it. The console always goes to the console folder, whatever
-// show the chosen file came from. Nothing is written: the caller saves to the path. Nothing
-// is returned when the user cancels either dialog.
+// Asks where to save a console titled `title` whose file is `currentPath` (empty for none). A
+// name chosen from the list (or the title, kept as preselected) is used as it is, once the user
+// agrees to replace that file when it is another console's; a new name is always given the
+// console extension, even when it already ends with it. The console always goes to the console
+// folder, whatever show the chosen file came from. Nothing is written: the caller saves to the
+// path. Nothing is returned when the user cancels a dialog or keeps the file chosen.
 std::optional<SaveAsTarget> RunSaveAsFlow(const QString &appFolder, const QString &title,
-                                          IConsoleFileDialogs &dialogs);
+                                          IConsoleFileDialogs &dialogs, const QString &currentPath = QString());
 // The same with the real dialogs over `parent`.
 std::optional<SaveAsTarget> RunSaveAsFlow(QWidget *parent, const QString &appFolder, const QString &title);
 
