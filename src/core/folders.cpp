@@ -23,6 +23,7 @@ constexpr char kThemeDescription[] = "Themes.ini";
 constexpr char kShowsFolder[] = "_Vellum";
 constexpr char kShowConsoleFolder[] = "#COMMONFILE#/files";
 constexpr char kLayoutFile[] = "Korvane.lay";
+constexpr char kRecoveryFolder[] = "recovery";
 constexpr char kDefaultDataFolder[] = ".local/share";
 constexpr char kAppFolderName[] = "Korvane";
 constexpr char kSettingsSuffix[] = "-Korvane";
@@ -169,6 +170,7 @@ QString CAppFolders::ShowConsoleFolder(const QString &show) const
     return ResolvePathNoCase(ResolvePathNoCase(ShowsFolder(), show), QLatin1String(kShowConsoleFolder));
 }
 QString CAppFolders::LayoutFile() const { return ResolvePathNoCase(m_root, QLatin1String(kLayoutFile)); }
+QString CAppFolders::RecoveryFolder() const { return ResolvePathNoCase(m_root, QLatin1String(kRecoveryFolder)); }
 
 std::optional<int> LanguageFromCommandLine(const QString &commandLine)
 {

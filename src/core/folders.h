@@ -82,6 +82,8 @@ public:
     // The console files of one show of the lighting program.
     QString ShowConsoleFolder(const QString &show) const;
     QString LayoutFile() const;
+    // Where the editor keeps copies of modified consoles until it closes cleanly.
+    QString RecoveryFolder() const;
 
 private:
     QString m_root;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPointer>
 #include <QRegularExpression>
@@ -14,8 +15,10 @@
 #include "core/words.h"
 #include "design/default_look.h"
 #include "midi/midi_in_device.h"
+#include "editor/korvane_view.h"
 #include "editor/main_frame.h"
 #include "model/korvane_doc.h"
+#include "model/recovery.h"
 
 namespace korvane {
 
@@ -101,6 +104,10 @@ CKorvaneApp::~CKorvaneApp()
     }
     m_midiDevices.clear();
     m_midiDispatcher.reset();
+    // Reaching here is a clean exit: the copies kept against a crash go.
+    if (m_recovery)
+        m_recovery->Clear();
+    m_recovery.reset();
     m_mainFrame.reset();
     m_library.clear();
     m_themes.clear();
@@ -121,11 +128,42 @@ bool CKorvaneApp::InitInstance(QApplication &app, const QString &appFolder, std:
     m_recentFiles = std::make_unique<CRecentFileList>(*m_settings);
     m_mainFrame->SetRecentFiles(m_recentFiles.get());
     m_mainFrame->showMaximized();
+    StartRecovery();
     OpenMidiInput();
     // The same as choosing it in the Language popup, its check mark included.
     if (language)
         m_mainFrame->SelectLanguage(*language);
     return true;
+}
+
+void CKorvaneApp::StartRecovery()
+{
+    CMainFrame *frame = m_mainFrame.get();
+    m_recovery = std::make_unique<CRecovery>(m_appFolder, [frame] {
+        std::vector<CKorvaneDoc *> documents;
+        for (CChildFrame *child : frame->Frames())
+            documents.push_back(&child->Document());
+        return documents;
+    });
+    const std::vector<CRecoveredConsole> leftovers = m_recovery->Leftovers();
+    if (!leftovers.empty()) {
+        const auto answer = QMessageBox::question(
+            frame, QString::fromLatin1(kProductTitle),
+            QStringLiteral("Korvane did not close properly last time. It kept copies of %1 with unsaved "
+                           "changes.\n\nRestore them? Each opens as a modified console; nothing is written over "
+                           "your files until you save.")
+                .arg(leftovers.size() == 1 ? QStringLiteral("one console")
+                                           : QStringLiteral("%1 consoles").arg(leftovers.size())),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes) {
+            for (const CRecoveredConsole &console : leftovers) {
+                if (std::unique_ptr<CKorvaneDoc> doc = m_recovery->Restore(console, &m_library))
+                    frame->AddConsole(std::move(doc));
+            }
+        }
+        m_recovery->DropLeftovers();
+    }
+    m_recovery->Start();
 }
 
 void CKorvaneApp::LoadVisualStyle(QApplication &app)

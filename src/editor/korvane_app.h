@@ -24,6 +24,7 @@ namespace korvane {
 
 class CMainFrame;
 class CRecentFileList;
+class CRecovery;
 class CMidiInDispatcher;
 
 // One entry of a visual style's theme description: the style file, its colour scheme and
@@ -64,6 +65,9 @@ public:
 private:
     void LoadVisualStyle(QApplication &app);
     void OpenMidiInput();
+    // Offers the copies of modified consoles an earlier run left when it did not close
+    // cleanly, then keeps copies of this run's.
+    void StartRecovery();
 
     QString m_appFolder;
     dataConsole::CDesignList m_library;
@@ -72,6 +76,7 @@ private:
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<CRecentFileList> m_recentFiles;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CRecovery> m_recovery;
     std::unique_ptr<CMidiInDispatcher> m_midiDispatcher;
     std::vector<std::unique_ptr<midi::CMIDIInDevice>> m_midiDevices;
 };

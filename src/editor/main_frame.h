@@ -65,6 +65,8 @@ public:
 
     // ---- consoles
     CChildFrame *NewConsole();
+    // Shows a console made elsewhere (a recovered copy) in a tab of its own.
+    CChildFrame *AddConsole(std::unique_ptr<CKorvaneDoc> doc);
     // Opens the console file at `path` in a new tab (or shows the tab that has it). Null,
     // after telling the user why, when the file is refused. Without `waitForTheUser` the
     // messages show without blocking (a console handed over by another start of the program

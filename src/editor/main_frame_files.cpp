@@ -82,6 +82,12 @@ void CMainFrame::OnDocumentChanged(CKorvaneDoc *doc, const CDocChangeEvent &even
         UpdateCommandStates();
 }
 
+CChildFrame *CMainFrame::AddConsole(std::unique_ptr<CKorvaneDoc> doc)
+{
+    const QString title = doc->Title();
+    return AddFrame(std::move(doc), title);
+}
+
 CChildFrame *CMainFrame::NewConsole()
 {
     auto doc = std::make_unique<CKorvaneDoc>(m_appFolder, m_library);

@@ -171,18 +171,23 @@ void ReadElement(CReadContext &context, const CXmlNode &element, CCtrl__Base *pa
 
 } // namespace
 
-bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder,
-                     CConsoleReadReport *report)
+namespace {
+
+// Reads the bytes of `bytesPath` as the console file `path`: its designs and pictures are
+// those beside `path`.
+bool ReadConsoleBytesAs(CConsoleData &console, const QString &bytesPath, const QString &path,
+                        const QString &appFolder, CConsoleReadReport *report)
 {
-    const QFileInfo info(path);
     std::unique_ptr<CXmlNode> root;
-    if (info.exists()) {
-        root = ParseConsoleFile(path);
-        if (!root || !CheckRoot(*root, path))
+    if (QFileInfo::exists(bytesPath)) {
+        root = ParseConsoleFile(bytesPath);
+        if (!root || !CheckRoot(*root, bytesPath))
             return false;
     }
     console.SetFilePath(path);
-    const QString folder = info.absolutePath();
+    // A console never saved lies, for its designs and pictures, in the console folder.
+    const QString folder = path.isEmpty() ? korvane::CAppFolders(appFolder).ConsoleFolder()
+                                          : QFileInfo(path).absolutePath();
     // Consoles of the application's own folder use the design library only.
     if (!IsStandardConsoleFolder(folder, appFolder))
         FillConsoleDesignList(console.Designs(), path);
@@ -194,6 +199,19 @@ bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &
     for (const CXmlNode *child = root->FirstChild(); child; child = child->NextSibling())
         ReadElement(context, *child, nullptr);
     return true;
+}
+
+} // namespace
+
+bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder,
+                     CConsoleReadReport *report)
+{
+    return ReadConsoleBytesAs(console, path, path, appFolder, report);
+}
+
+bool ReadConsoleFileAs(CConsoleData &console, const QString &bytesPath, const QString &path, const QString &appFolder)
+{
+    return ReadConsoleBytesAs(console, bytesPath, path, appFolder, nullptr);
 }
 
 std::string ConsoleFileBytes(const CConsoleData &console)

@@ -39,6 +39,9 @@ struct CConsoleReadReport
 // that were skipped.
 bool ReadConsoleFile(CConsoleData &console, const QString &path, const QString &appFolder,
                      CConsoleReadReport *report = nullptr);
+// The same, with the bytes read from `bytesPath` (a copy kept elsewhere) while designs and
+// pictures are looked for, and the console named, as if the file lay at `path`.
+bool ReadConsoleFileAs(CConsoleData &console, const QString &bytesPath, const QString &path, const QString &appFolder);
 
 // The exact bytes of the console's file.
 std::string ConsoleFileBytes(const CConsoleData &console);
