@@ -362,6 +362,9 @@ TEST_F(ConsoleModelTest, FadersMapValuesOntoTheirTravel)
     EXPECT_EQ(rotary->ValueToPosition(127), 300);
     EXPECT_EQ(rotary->ValueToPosition(64), 88); // 240 - 64 * 300 / 127 = 88.8
     EXPECT_EQ(rotary->PositionToValue(88), 64);
+    // Past 0 degrees the turn goes on round the circle (270 from 240); in the gap the nearer end holds.
+    EXPECT_EQ(QList<int>({rotary->PositionToValue(-30), rotary->PositionToValue(290), rotary->PositionToValue(250)}),
+              QList<int>({114, 127, 0}));
     rotary->SetDesign(Design("knob.ccd"));
     EXPECT_EQ(rotary->ValueToPosition(1), 222); // 225 - 270 / 127
     EXPECT_EQ(rotary->ValueToPosition(127), 315);

@@ -2,46 +2,34 @@
 #include "editor/dock_preview.h"
 
 #include <QKeyEvent>
-#include <QPaintEvent>
-#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "editor/ctrl_console.h"
+#include "editor/preview_content.h"
 #include "model/console_data.h"
-#include "model/console_draw.h"
 #include "model/edit_operations.h"
 #include "model/korvane_doc.h"
 
 namespace korvane {
 
-class CDockPreview::CContent : public QWidget
-{
-public:
-    explicit CContent(CDockPreview &pane) : m_pane(pane) { setAttribute(Qt::WA_OpaquePaintEvent); }
+namespace {
 
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QPainter painter(this);
-        painter.fillRect(event->rect(), WorkspaceColour(palette()));
-        const CKorvaneDoc *doc = m_pane.Document();
-        if (!doc)
-            return;
-        // The console at zoom 1 with its controls' values, as the operator will see it; only
-        // the part uncovered or changed.
-        const dataConsole::CDrawContext context{1.0f, QPoint(dataConsole::kCanvasMargin, dataConsole::kCanvasMargin),
-                                                dataConsole::VisibleAreaOf(rect()), true};
-        dataConsole::DrawConsoleSurface(painter, doc->Console(), context, m_pane.BackgroundImage(), event->rect());
-    }
+// How far a notch of the wheel scrolls: as far as on a canvas (three lines of 20 pixels).
+constexpr int kWheelPixelsPerNotch = 60;
 
-private:
-    CDockPreview &m_pane;
-};
+} // namespace
 
 CDockPreview::CDockPreview(QWidget *parent) : QScrollArea(parent), m_content(new CContent(*this))
 {
+    // The content takes the whole pane, and never less than the console with its margins:
+    // a scroll bar shows only where the pane is smaller than that.
     setWidget(m_content);
-    setWidgetResizable(false);
+    setWidgetResizable(true);
     setFocusPolicy(Qt::StrongFocus);
+    // A line of the scroll bars is one pixel.
+    horizontalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setSingleStep(1);
 }
 
 void CDockPreview::SetDocument(CKorvaneDoc *doc)
@@ -49,6 +37,7 @@ void CDockPreview::SetDocument(CKorvaneDoc *doc)
     if (m_doc)
         disconnect(m_doc, nullptr, this, nullptr);
     m_doc = doc;
+    m_content->ForgetCurrent();
     if (doc)
         connect(doc, &CKorvaneDoc::changed, this, &CDockPreview::Refresh);
     Refresh();
@@ -69,10 +58,14 @@ void CDockPreview::keyPressEvent(QKeyEvent *event)
         QScrollArea::keyPressEvent(event);
 }
 
-void CDockPreview::resizeEvent(QResizeEvent *event)
+void CDockPreview::wheelEvent(QWheelEvent *event)
 {
-    QScrollArea::resizeEvent(event);
-    Refresh();
+    QPoint pixels = event->angleDelta() * kWheelPixelsPerNotch / QWheelEvent::DefaultDeltasPerStep;
+    // Without a vertical scroll bar the wheel scrolls across, as scroll areas do.
+    if (!verticalScrollBar()->isVisible())
+        pixels = QPoint(pixels.x() + pixels.y(), 0);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - pixels.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - pixels.y());
 }
 
 void CDockPreview::Refresh()
@@ -83,8 +76,8 @@ void CDockPreview::Refresh()
         size = QSize(settings.width, settings.height) +
                QSize(2 * dataConsole::kCanvasMargin, 2 * dataConsole::kCanvasMargin);
     }
-    // At least the visible area, so the pane's colour fills what lies around the console.
-    m_content->resize(size.expandedTo(viewport()->size()));
+    // The scroll area lays the content out again: a scroll bar no longer needed hides, back at 0.
+    m_content->setMinimumSize(size);
     m_content->update();
 }
 

@@ -1,6 +1,7 @@
 // The preview pane: the active console as it plays, at its natural size, with the values
 // its controls hold (those a MIDI surface sets, for instance), without grid or selection. It
-// draws again when the document announces a change, and only then.
+// draws again when the document announces a change, and only then. It is a test surface too:
+// the mouse plays its controls and learns their MIDI bindings (its content, preview_content.h).
 #pragma once
 
 #include <QPointer>
@@ -31,7 +32,8 @@ public:
 protected:
     // The arrow keys move the selection of the console shown, as on its canvas.
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    // A line of the scroll bars is one pixel, too little for a notch of the wheel.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     class CContent;

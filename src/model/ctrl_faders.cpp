@@ -1,6 +1,8 @@
 // Horizontal, vertical and rotary faders.
 #include "model/ctrl_faders.h"
 
+#include <algorithm>
+
 #include "design/data_ccd.h"
 #include "design/draw_geometry.h"
 
@@ -118,7 +120,16 @@ int CCtrl_FaderRotary::PositionToValue(int angle) const
         return kValueMax;
     const double step = DegreesPerStep(angleMin, angleMax);
     // A design whose angles leave no room to turn has no value but 0 between them.
-    return step == 0 ? 0 : static_cast<int>((angleMin - angle) / step);
+    if (step == 0)
+        return 0;
+    // The turn from the minimum, clockwise round the circle: a dial reports 0..359, while the
+    // values past 0 degrees point at angles below 0. An angle in the gap between the two ends
+    // counts as the nearer end.
+    const int sweep = angleMin - angleMax + 360;
+    const int turned = ((angleMin - angle) % 360 + 360) % 360;
+    if (turned >= sweep)
+        return turned - sweep < 360 - turned ? kValueMax : 0;
+    return std::min(kValueMax, static_cast<int>(turned / step));
 }
 
 void CCtrl_FaderRotary::SaveXml(CXmlNode &parent, const CCtrlList &) const
