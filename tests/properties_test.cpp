@@ -19,6 +19,15 @@ using dataConsole::CCtrl__Base;
 
 namespace {
 
+// Answers the "Draw" button with the design a test names.
+class CScriptedPicker final : public IDesignPicker
+{
+public:
+    QString design;
+    std::optional<QString> ChooseDesign(QWidget *, int, const dataConsole::CConsoleData &) override { return design; }
+    std::optional<QString> ChoosePicture(QWidget *, const QString &) override { return std::nullopt; }
+};
+
 class PropertiesTest : public testing::Test
 {
 protected:
@@ -81,11 +90,20 @@ protected:
         QCoreApplication::processEvents();
     }
     int Steps() { return doc.UndoStack().count(); }
+    // Clicks the in-place button at the end of the row.
+    void PressButton(const QStringList &path)
+    {
+        CPropertyGrid &grid = panel.Grid();
+        CPropertyItem *item = Item(path);
+        const int column = item->IsCategory() ? CPropertyModel::kCaptionColumn : CPropertyModel::kValueColumn;
+        const QRect row = grid.visualRect(grid.Model().IndexOf(item, column));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(row.right() - 4, row.center().y()));
+    }
 
     dataConsole::CDesignList library;
     QTemporaryDir app;
     CKorvaneDoc doc{app.path(), &library};
-    CListDesignPicker picker;
+    CScriptedPicker picker;
     CDockProperties panel;
 };
 
@@ -207,6 +225,13 @@ TEST_F(PropertiesTest, EachKindShowsItsOwnRows)
     EXPECT_TRUE(Item({draw, QStringLiteral("Location X")})->IsReadOnly());
     Pick({draw, QStringLiteral("Horizontal position")}, 3);
     EXPECT_FALSE(Item({draw, QStringLiteral("Location X")})->IsReadOnly());
+    // The drawing chosen through the button's picker, one step that undo takes back.
+    picker.design = QStringLiteral("Pages.ccd");
+    PressButton({draw, QStringLiteral("Draw")});
+    EXPECT_EQ(wheel->DesignName(), QStringLiteral("Pages.ccd"));
+    EXPECT_EQ(Item({draw, QStringLiteral("Draw")})->Value().toString(), QStringLiteral("Pages.ccd"));
+    doc.UndoStack().undo();
+    EXPECT_TRUE(wheel->DesignName().isEmpty());
 }
 
 TEST_F(PropertiesTest, GroupPagesShiftLearningAndBindingsUsedTwice)
@@ -240,10 +265,8 @@ TEST_F(PropertiesTest, GroupPagesShiftLearningAndBindingsUsedTwice)
     // The learn button of page 1 stores the message learnt, one step; a fader outside the group
     // bound to the same message flags that page, naming the fader.
     panel.SetLearner([](QWidget *) { return CLearntMidi{64, 0, 11, 100}; });
-    CPropertyGrid &grid = panel.Grid();
     const QStringList page1{data, QStringLiteral("Midi data control group index 1")};
-    const QRect row = grid.visualRect(grid.Model().IndexOf(Item(page1)));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(row.right() - 4, row.center().y()));
+    PressButton(page1);
     EXPECT_EQ(button->Bindings()[0].midi, (dataConsole::CMidiData{64, 0, 11}));
     EXPECT_EQ(Steps(), steps + 3);
     EXPECT_TRUE(Item(page1)->Warning().isEmpty());

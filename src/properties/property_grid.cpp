@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kMinimumRowHeight = 22;
 // The caption column's share of the width.
-constexpr double kCaptionShare = 0.5;
+constexpr double kCaptionShare = 0.58;
 
 using Kind = CPropertyItem::Kind;
 
