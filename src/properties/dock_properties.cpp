@@ -28,8 +28,6 @@ CDockProperties::~CDockProperties() = default;
 
 void CDockProperties::SetDocument(CKorvaneDoc *doc)
 {
-    if (doc == m_doc && m_built)
-        return;
     if (m_doc)
         m_doc->disconnect(this);
     m_doc = doc;
@@ -104,10 +102,11 @@ void CDockProperties::OnChanged(const CDocChangeEvent &event)
         ScheduleRebuild();
         return;
     }
-    Refresh();
+    // A drag on the canvas changes geometry at every step: the clashes stay as they were.
+    Refresh(event.kinds.testAnyFlags(DocChange::kBindings | DocChange::kProperties));
 }
 
-void CDockProperties::Refresh()
+void CDockProperties::Refresh(bool clashes)
 {
     if (!m_built)
         return;
@@ -118,7 +117,8 @@ void CDockProperties::Refresh()
         if (binding.read)
             row->SetValue(binding.read());
     }
-    FlagClashes();
+    if (clashes)
+        FlagClashes();
 }
 
 void CDockProperties::FlagClashes()

@@ -89,7 +89,8 @@ private:
     void OnButton(CPropertyItem *item);
     void OnExpanded(CPropertyItem *item, bool expanded);
     void ScheduleRebuild();
-    void Refresh();
+    // Shows the document's values again, and with `clashes` the bindings used twice.
+    void Refresh(bool clashes = true);
     void FlagClashes();
     CShape ShapeNow() const;
     const dataConsole::CConsoleData &Console() const { return m_doc->Console(); }

@@ -34,6 +34,9 @@ template void CDockProperties::SetOnShown<int>(const QString &, std::function<in
 template void CDockProperties::SetOnShown<bool>(const QString &, std::function<bool(const Control &)>,
                                                 std::function<void(Control &, const bool &)>, const bool &, DocChanges,
                                                 const ControlFilter &);
+template void CDockProperties::SetOnShown<CCtrl__Base *>(const QString &, std::function<Control *(const Control &)>,
+                                                         std::function<void(Control &, Control *const &)>,
+                                                         Control *const &, DocChanges, const ControlFilter &);
 template void CDockProperties::SetOnShown<ColorRef>(const QString &, std::function<ColorRef(const Control &)>,
                                                     std::function<void(Control &, const ColorRef &)>, const ColorRef &,
                                                     DocChanges, const ControlFilter &);
@@ -120,16 +123,10 @@ void CDockProperties::AttachShown(int groupId)
         }
         return true;
     };
-    m_doc->Push([&]() -> std::unique_ptr<QUndoCommand> {
-        std::vector<Control *> controls;
-        std::copy_if(m_shown.begin(), m_shown.end(), std::back_inserter(controls), [&](const Control *c) { return joins(*c); });
-        if (controls.empty())
-            return nullptr;
-        return std::make_unique<CChangeValues<Control *>>(
-            *m_doc, QStringLiteral("Group"), controls, [](const Control &c) { return c.ParentGroup(); },
-            [](Control &c, Control *const &holder) { c.SetParentGroup(holder); }, group,
-            DocChange::kProperties | DocChange::kBindings);
-    }());
+    SetOnShown<Control *>(
+        QStringLiteral("Group"), [](const Control &c) { return c.ParentGroup(); },
+        [](Control &c, Control *const &holder) { c.SetParentGroup(holder); }, group,
+        DocChange::kProperties | DocChange::kBindings, joins);
 }
 
 void CDockProperties::SetDrawing(const QString &name)
@@ -180,7 +177,6 @@ void CDockProperties::Learn(const QString &text, int page, bool decrement)
                                                       midi.channel = std::int16_t(learnt.channel);
                                                       midi.status = std::int16_t(learnt.status);
                                                   }));
-    Refresh();
 }
 
 } // namespace korvane

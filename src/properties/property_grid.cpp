@@ -198,11 +198,12 @@ CPropertyGrid::CPropertyGrid(QWidget *parent)
     setIndentation(14);
     setAlternatingRowColors(false);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     // A click on a value opens its editor at once, as property grids do.
     connect(this, &QTreeView::clicked, this, [this](const QModelIndex &index) {
-        if (index.column() == CPropertyModel::kValueColumn && (index.flags() & Qt::ItemIsEditable))
+        if (index.column() == CPropertyModel::kValueColumn && (index.flags() & Qt::ItemIsEditable) &&
+            !indexWidget(index))
             edit(index);
     });
     connect(m_model, &CPropertyModel::edited, this, &CPropertyGrid::valueEdited);
