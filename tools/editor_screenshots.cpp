@@ -3,6 +3,7 @@
 //   editor_screenshots DATA_FOLDER OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QPainter>
 #include <QTextStream>
 
@@ -80,6 +81,14 @@ int main(int argc, char **argv)
     const QPoint spot = canvas.mapTo(&frame, QPoint(860, 520));
     ok = Save(frame, out + QStringLiteral("/editor_placing.png"), &pointer, spot) && ok;
     frame.RunCommand(kIdSelect);
+
+    // The property panel, the whole height of the window: one fader's properties, then the
+    // console's with nothing selected.
+    frame.PreviewPane().hide();
+    doc.SetSelection({faders.front()});
+    ok = Save(frame.PropertiesPane(), out + QStringLiteral("/panel_fader.png")) && ok;
+    doc.SetSelection({});
+    ok = Save(frame.PropertiesPane(), out + QStringLiteral("/panel_console.png")) && ok;
     doc.SetModified(false);
     return ok ? 0 : 1;
 }

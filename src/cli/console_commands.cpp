@@ -5,9 +5,7 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <map>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "cli/cli_support.h"
@@ -15,6 +13,7 @@
 #include "design/design_list.h"
 #include "core/folders.h"
 #include "core/text_codec.h"
+#include "model/binding_clashes.h"
 #include "model/console_data.h"
 #include "model/console_draw.h"
 #include "model/console_file.h"
@@ -28,6 +27,7 @@ namespace {
 using dataConsole::CConsoleData;
 using dataConsole::CConsoleReadReport;
 using dataConsole::CCtrl__Base;
+using dataConsole::DescribeControl;
 using SkipReason = CConsoleReadReport::SkipReason;
 
 // Reads `in` as the editor opens it, its designs resolved against `library`; false (with
@@ -50,23 +50,6 @@ bool ReadConsoleAsEditor(const QString &appFolder, const QString &in, dataConsol
     return true;
 }
 
-bool IsGroup(const CCtrl__Base &control)
-{
-    return control.Kind() == dataConsole::kCtrlGroupButtons || control.Kind() == dataConsole::kCtrlGroupIncDec;
-}
-
-// "Button at (10,20)", with the group that holds it.
-QString Describe(const CCtrl__Base &control)
-{
-    QString text = QStringLiteral("%1 at (%2,%3)")
-                       .arg(QLatin1String(control.Tag()))
-                       .arg(control.Rect().x())
-                       .arg(control.Rect().y());
-    if (const CCtrl__Base *group = control.ParentGroup())
-        text += QStringLiteral(" in ") + Describe(*group);
-    return text;
-}
-
 // Pictures first, then the other controls, as the file lists them.
 std::vector<const CCtrl__Base *> AllControls(const CConsoleData &console)
 {
@@ -85,7 +68,7 @@ void FindSkippedElements(const CConsoleReadReport &report, QStringList &findings
             continue; // told with the group
         QString text = QStringLiteral("element \"%1\"").arg(FromFileText(skipped.tag));
         if (skipped.group)
-            text += QStringLiteral(" in ") + Describe(*skipped.group);
+            text += QStringLiteral(" in ") + DescribeControl(*skipped.group);
         text += skipped.reason == SkipReason::kUnknownTag ? QStringLiteral(" skipped: not a control kind")
                                                          : QStringLiteral(" skipped: no control could be made of it");
         findings << text;
@@ -103,7 +86,7 @@ void FindMissingDesigns(const CConsoleData &console, const CConsoleReadReport &r
         });
         if (!missing && dropped == 0)
             continue;
-        QString text = Describe(*control) + (missing ? QStringLiteral(": design \"%1\" not found").arg(control->DesignName())
+        QString text = DescribeControl(*control) + (missing ? QStringLiteral(": design \"%1\" not found").arg(control->DesignName())
                                                      : QStringLiteral(": no design"));
         if (dropped > 0) {
             text += (dropped == 1 ? QStringLiteral("; the element inside it is")
@@ -125,7 +108,7 @@ void FindGroupsWithoutPages(const CConsoleData &console, QStringList &findings)
                                         [&](const auto &control) { return control->ParentGroup() == group.get(); });
         if (held > 0)
             findings << QStringLiteral("%1: its design \"%2\" gives it no pages; %3 on none")
-                            .arg(Describe(*group), group->DesignName(),
+                            .arg(DescribeControl(*group), group->DesignName(),
                                  held == 1 ? QStringLiteral("the control inside it shows")
                                            : QStringLiteral("the %1 controls inside it show").arg(held));
     }
@@ -136,7 +119,7 @@ void FindMissingPictures(const CConsoleData &console, QStringList &findings)
     for (const auto &picture : console.Pictures()) {
         if (picture->Picture())
             continue;
-        findings << Describe(*picture) + (picture->PictureName().isEmpty()
+        findings << DescribeControl(*picture) + (picture->PictureName().isEmpty()
                                               ? QStringLiteral(": names no picture file")
                                               : QStringLiteral(": picture \"%1\" not found").arg(picture->PictureName()));
     }
@@ -156,7 +139,7 @@ void FindControlsOutside(const CConsoleData &console, QStringList &findings)
         if (left >= 0 && top >= 0 && right <= width && bottom <= height)
             continue;
         findings << QStringLiteral("%1: its %2x%3 rectangle is not inside the %4x%5 console surface")
-                        .arg(Describe(*control))
+                        .arg(DescribeControl(*control))
                         .arg(rect.width())
                         .arg(rect.height())
                         .arg(width)
@@ -164,67 +147,14 @@ void FindControlsOutside(const CConsoleData &console, QStringList &findings)
     }
 }
 
-// One MIDI binding of a control: the record of one binding set.
-struct CBindingUse
-{
-    const CCtrl__Base *control;
-    int set;
-    bool decrement; // a wheel's turn down
-
-    QString Text() const
-    {
-        return QStringLiteral("Group%1%2 of %3")
-            .arg(set)
-            .arg(decrement ? QStringLiteral(" decrement") : QString())
-            .arg(Describe(*control));
-    }
-};
-
-// Whether two bindings can answer the same message at the same moment. A control outside
-// any group shows on every page, and so do all the sets of a group control itself (its
-// buttons or pages are on the surface together). A contained control's set n is live only
-// while its group shows page n. Two groups turn their pages independently, so controls of
-// different groups can show together whatever their pages: only different pages of the same
-// group never meet.
-bool LiveTogether(const CBindingUse &a, const CBindingUse &b)
-{
-    const CCtrl__Base *groupA = a.control->ParentGroup();
-    return groupA != b.control->ParentGroup() || !groupA || a.set == b.set;
-}
-
 void FindBindingsUsedTwice(const CConsoleData &console, QStringList &findings)
 {
-    using MidiKey = std::tuple<int, int, int>; // command, channel, status
-    std::map<MidiKey, std::vector<CBindingUse>> uses;
-    for (const auto &control : console.Controls()) {
-        // A label sends nothing: its bindings are not even saved.
-        if (control->Kind() == dataConsole::kCtrlLabel)
-            continue;
-        const bool wheel = control->Kind() == dataConsole::kCtrlWheel;
-        // A control outside any group reads and sends only its first set.
-        const int sets = control->ParentGroup() || IsGroup(*control) ? control->Bindings().Count() : 1;
-        for (int set = 0; set < sets; ++set) {
-            const dataConsole::CBindingSet &bindings = control->Bindings()[set];
-            for (const bool decrement : {false, true}) {
-                const dataConsole::CMidiData &midi = decrement ? bindings.midiDecrement : bindings.midi;
-                if ((decrement && !wheel) || midi.command < 0)
-                    continue;
-                uses[{midi.command, midi.channel, midi.status}].push_back({control.get(), set, decrement});
-            }
-        }
-    }
-    for (const auto &[key, list] : uses) {
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            for (std::size_t j = i + 1; j < list.size(); ++j) {
-                if (!LiveTogether(list[i], list[j]))
-                    continue;
-                findings << QStringLiteral("command %1, channel %2, status %3 bound twice: %4 and %5")
-                                .arg(std::get<0>(key))
-                                .arg(std::get<1>(key))
-                                .arg(std::get<2>(key))
-                                .arg(list[i].Text(), list[j].Text());
-            }
-        }
+    for (const dataConsole::CBindingClash &clash : dataConsole::FindBindingsUsedTwice(console)) {
+        findings << QStringLiteral("command %1, channel %2, status %3 bound twice: %4 and %5")
+                        .arg(clash.command)
+                        .arg(clash.channel)
+                        .arg(clash.status)
+                        .arg(clash.first.Text(), clash.second.Text());
     }
 }
 

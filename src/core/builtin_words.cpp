@@ -57,7 +57,21 @@ constexpr BuiltinWordEntry kBuiltinWords[] = {
     {3194, "Wrong file version!"},
     {3714, "Group of buttons"},
     {3715, "+/- button"},
-    // The editor's additions (word_ids.h): commands that the framework captioned before.
+    // The editor's additions (word_ids.h): the property panel's captions, the commands that the
+    // framework captioned before, the learn dialog's and the panel's list texts.
+    {4167, "Text"},
+    {4168, "Flash mode"},
+    {4169, "Ignore midi velocity 0"},
+    {4170, "Velocity sent when control is on"},
+    {4171, "Channel sent when control is on"},
+    {4172, "Velocity sent when control is off"},
+    {4173, "Channel sent when control is off"},
+    {4174, "Send MIDI feedback"},
+    {4175, "Feedback all child controls"},
+    {4176, "Mode increment/decrement"},
+    {4177, "Midi data for group index"},
+    {4178, "Increment"},
+    {4179, "Decrement"},
     {4180, "New"},
     {4181, "Save"},
     {4182, "Undo"},
@@ -68,6 +82,16 @@ constexpr BuiltinWordEntry kBuiltinWords[] = {
     {4187, "Help"},
     {4188, "MIDI command settings..."},
     {4189, "Waiting for a MIDI command"},
+    {4190, "Undefined"},
+    {4191, "Note (on/off)"},
+    {4192, "All status"},
+    {4193, "No command"},
+    {4194, "All channels"},
+    {4195, "Channel"},
+    {4196, "Not used"},
+    {4197, "Not assigned"},
+    {4198, "Universe"},
+    {4199, "Text properties"},
 };
 
 } // namespace

@@ -46,8 +46,23 @@ inline constexpr int kWrongFileVersion = 3194;
 inline constexpr int kGroupOfButtons = 3714;
 inline constexpr int kPlusMinusButton = 3715;
 
-// The editor's additions: commands of the Qt editor that the original program took from its
-// framework's own texts. Free numbers of the shared table, kept together at its end.
+// The editor's additions: words the shared table has no number for, given free numbers kept
+// together at its end (4167 to 4199). The property panel's captions come first: the range
+// had reached the table's last number.
+inline constexpr int kText = 4167;
+inline constexpr int kFlashMode = 4168;
+inline constexpr int kIgnoreMidiVelocityZero = 4169;
+inline constexpr int kVelocitySentOn = 4170;
+inline constexpr int kChannelSentOn = 4171;
+inline constexpr int kVelocitySentOff = 4172;
+inline constexpr int kChannelSentOff = 4173;
+inline constexpr int kSendMidiFeedback = 4174;
+inline constexpr int kFeedbackAllChildControls = 4175;
+inline constexpr int kModeIncDec = 4176;
+inline constexpr int kMidiDataForGroupIndex = 4177;
+inline constexpr int kIncrement = 4178;
+inline constexpr int kDecrement = 4179;
+// Commands of the Qt editor that the original program took from its framework's own texts.
 inline constexpr int kNew = 4180;
 inline constexpr int kSave = 4181;
 inline constexpr int kUndo = 4182;
@@ -56,9 +71,18 @@ inline constexpr int kSelectAll = 4184;
 inline constexpr int kPrint = 4185;
 inline constexpr int kExit = 4186;
 inline constexpr int kHelp = 4187;
-// Words of the MIDI learn dialog and the property panel, which the shared table has no
-// number for.
+// The MIDI learn dialog's words, then the texts of the property panel's lists.
 inline constexpr int kMidiCommandSettings = 4188;
 inline constexpr int kWaitingForMidiCommand = 4189;
+inline constexpr int kUndefined = 4190;
+inline constexpr int kNoteOnOff = 4191;
+inline constexpr int kAllStatus = 4192;
+inline constexpr int kNoCommand = 4193;
+inline constexpr int kAllChannels = 4194;
+inline constexpr int kChannel = 4195;
+inline constexpr int kNotUsed = 4196;
+inline constexpr int kNotAssigned = 4197;
+inline constexpr int kUniverse = 4198;
+inline constexpr int kTextProperties = 4199;
 
 } // namespace korvane::word

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
-#include <QLabel>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
@@ -22,6 +21,7 @@
 #include "editor/ribbon.h"
 #include "editor/save_as_flow.h"
 #include "editor/welcome_pane.h"
+#include "properties/dock_properties.h"
 #include "model/korvane_doc.h"
 #include "xml/xml_node.h"
 
@@ -31,6 +31,7 @@ namespace {
 
 constexpr int kMinimumPaneWidth = 300;
 constexpr int kMinimumPaneHeight = 200;
+constexpr int kPropertiesPaneWidth = 380;
 // The share of the screen a first window takes, before the user gives it a size of their own.
 constexpr double kFirstWindowShare = 0.85;
 
@@ -43,15 +44,6 @@ QDockWidget *MakePane(QMainWindow *window, const QString &objectName, QWidget *c
     pane->setMinimumSize(kMinimumPaneWidth, kMinimumPaneHeight);
     pane->setWidget(content);
     return pane;
-}
-
-QWidget *Placeholder(const QString &text)
-{
-    auto *label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setEnabled(false);
-    return label;
 }
 
 } // namespace
@@ -81,11 +73,12 @@ CMainFrame::CMainFrame(QString appFolder, const dataConsole::CDesignList *librar
         }
     });
 
-    // The property panel comes with its own work; until then its pane says what will show.
     m_preview = MakePane(this, QStringLiteral("Pane121"), m_previewView = new CDockPreview);
-    m_properties = MakePane(this, QStringLiteral("Pane120"), Placeholder(QStringLiteral("The selected controls")));
+    m_properties = MakePane(this, QStringLiteral("Pane120"), m_propertiesView = new CDockProperties(*m_picker));
     addDockWidget(Qt::BottomDockWidgetArea, m_preview);
     addDockWidget(Qt::RightDockWidgetArea, m_properties);
+    // Room for the panel's captions beside their values, until a saved layout says otherwise.
+    resizeDocks({m_properties}, {kPropertiesPaneWidth}, Qt::Horizontal);
 
     InstallCommandHandlers();
     ConnectCommands();
@@ -110,6 +103,7 @@ CMainFrame::~CMainFrame()
     // Tabs taken away now are no change of console to follow.
     m_tabs->disconnect(this);
     m_previewView->SetDocument(nullptr);
+    m_propertiesView->SetDocument(nullptr);
     // The views let go of their documents before anything else goes.
     while (m_tabs->count() > 0) {
         QWidget *frame = m_tabs->widget(0);
@@ -189,6 +183,7 @@ void CMainFrame::OnActiveViewChanged()
     if (CKorvaneView *view = ActiveView())
         view->UpdateCursor();
     m_previewView->SetDocument(ActiveDocument());
+    m_propertiesView->SetDocument(ActiveDocument());
     UpdateCommandStates();
 }
 
@@ -224,6 +219,8 @@ void CMainFrame::RefreshTexts()
     m_ribbon->RefreshTexts(Localisation());
     m_properties->setWindowTitle(Word(word::kProperties));
     m_preview->setWindowTitle(Word(word::kPreview));
+    // The panel's captions and lists are words too.
+    m_propertiesView->Rebuild();
 }
 
 // ---- closing, dropping

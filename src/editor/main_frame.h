@@ -25,6 +25,7 @@ namespace korvane {
 
 class CChildFrame;
 class CDockPreview;
+class CDockProperties;
 class CKorvaneDoc;
 class CKorvaneView;
 class CRecentFileList;
@@ -55,6 +56,7 @@ public:
     QDockWidget &PropertiesPane() { return *m_properties; }
     QDockWidget &PreviewPane() { return *m_preview; }
     CDockPreview &Preview() { return *m_previewView; }
+    CDockProperties &Properties() { return *m_propertiesView; }
     const QString &AppFolder() const { return m_appFolder; }
 
     CChildFrame *ActiveFrame() const;
@@ -148,6 +150,7 @@ private:
     QDockWidget *m_properties;
     QDockWidget *m_preview;
     CDockPreview *m_previewView;
+    CDockProperties *m_propertiesView;
     // What each command does, by command number: one table instead of a switch.
     std::unordered_map<int, std::function<void()>> m_handlers;
     CControlClipboard m_clipboard;
