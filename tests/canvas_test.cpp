@@ -295,6 +295,7 @@ TEST_F(CanvasTest, PlacingAsksFirstAndACancelledPlacementAddsNothing)
     CCtrl__Base *wheel = doc.Console().Controls()[0].get();
     EXPECT_EQ(wheel->Kind(), dataConsole::kCtrlWheel);
     EXPECT_EQ(wheel->Rect(), QRect(50, 60, 80, 80));
+    EXPECT_EQ(wheel->TextRect(), QRect(0, 0, 80, 80)); // placed for its size, though in the default look
     EXPECT_EQ(Selection(), std::vector<CCtrl__Base *>{wheel});
 
     // A label asks nothing.

@@ -54,8 +54,9 @@ public:
 
     bool mergeWith(const QUndoCommand *other) override
     {
+        // The same property (told by the step's text) on the same controls.
         const auto *next = dynamic_cast<const CChangeValues *>(other);
-        if (!next || next->m_entries.size() != m_entries.size())
+        if (!next || next->text() != text() || next->m_entries.size() != m_entries.size())
             return false;
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             if (next->m_entries[i].control != m_entries[i].control)

@@ -136,7 +136,12 @@ std::unique_ptr<CControlListCommand> MakePlaceControlCommand(CKorvaneDoc &doc, i
         QString name = designName;
         control->SetDesign(console.ResolveDesign(name));
         control->SetDesignName(name);
-        // The design's size given, the image and text are placed again for the control's.
+    }
+    // The kinds drawn by a design (or the default look in its place) get their image and text
+    // placed for the control's size; labels and the two pads keep theirs as they are made.
+    const bool drawnByDesign = kind != dataConsole::kCtrlLabel && kind != dataConsole::kCtrlTrichro &&
+                               kind != dataConsole::kCtrlPanTilt;
+    if (drawnByDesign) {
         control->SetWidth(control->Rect().width(), true);
         control->SetHeight(control->Rect().height(), true);
     }
