@@ -15,10 +15,18 @@
 #include "editor/korvane_view.h"
 #include "editor/main_frame.h"
 #include "model/korvane_doc.h"
+#include "properties/midi_learn_dialog.h"
 
 using namespace korvane;
 
 namespace {
+
+bool Write(const QPixmap &shot, const QString &path)
+{
+    const bool saved = shot.save(path);
+    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
+    return saved;
+}
 
 // `pointer`: where the pointer is drawn (a grab leaves it out), null for none.
 bool Save(QWidget &window, const QString &path, const QCursor *pointer = nullptr, QPoint at = QPoint())
@@ -29,9 +37,22 @@ bool Save(QWidget &window, const QString &path, const QCursor *pointer = nullptr
         QPainter painter(&shot);
         painter.drawPixmap(at - pointer->hotSpot(), pointer->pixmap());
     }
-    const bool saved = shot.save(path);
-    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
-    return saved;
+    return Write(shot, path);
+}
+
+// `window` with `dialog` over it at `at` (a grab of the window leaves other windows out), in
+// a thin frame as a window manager would draw one.
+bool SaveWithDialog(QWidget &window, QWidget &dialog, QPoint at, const QString &path)
+{
+    QApplication::processEvents();
+    QPixmap shot = window.grab();
+    QPainter painter(&shot);
+    const QPixmap face = dialog.grab();
+    painter.drawPixmap(at, face);
+    painter.setPen(window.palette().color(QPalette::Highlight));
+    painter.drawRect(QRect(at, face.size()).adjusted(-1, -1, 0, 0));
+    painter.end();
+    return Write(shot, path);
 }
 
 } // namespace
@@ -89,6 +110,18 @@ int main(int argc, char **argv)
     ok = Save(frame.PropertiesPane(), out + QStringLiteral("/panel_fader.png")) && ok;
     doc.SetSelection({});
     ok = Save(frame.PropertiesPane(), out + QStringLiteral("/panel_console.png")) && ok;
+
+    // The learn dialog over the editor, as a right click on a fader in the preview opens it.
+    frame.PreviewPane().show();
+    doc.SetSelection({faders[1]});
+    CMidiWaitDataDlg learn(&frame);
+    learn.adjustSize();
+    learn.show();
+    const QPoint centre = frame.PreviewPane().mapTo(&frame, frame.PreviewPane().rect().center());
+    ok = SaveWithDialog(frame, learn, centre - QPoint(learn.width() / 2, learn.height() / 2),
+                        out + QStringLiteral("/learn_dialog.png")) &&
+         ok;
+    learn.hide();
     doc.SetModified(false);
     return ok ? 0 : 1;
 }
